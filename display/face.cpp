@@ -1,0 +1,67 @@
+// Face changes and the repaint requests they cause.
+#include "display/face.h"
+
+namespace zx {
+
+Face::Face() { at(Ctl::im_backdrop).rect = {0, 0, look_.clientWidth, look_.clientHeight}; }
+
+void Face::changed(const Control& c) {
+    if (observer_ && c.visible && !c.rect.empty()) observer_->areaChanged(c.rect);
+}
+
+void Face::lookChanged() {
+    if (observer_) observer_->lookChanged();
+}
+
+void Face::setVisible(Ctl id, bool on) {
+    Control& c = at(id);
+    if (c.visible == on) return;
+    c.visible = true;  // report while visible, so hiding repaints the area too
+    changed(c);
+    c.visible = on;
+}
+
+void Face::setPicture(Ctl id, PictureRef p) {
+    Control& c = at(id);
+    if (c.picture == p) return;
+    c.picture = std::move(p);
+    changed(c);
+}
+
+void Face::setRect(Ctl id, const Rect& r) {
+    Control& c = at(id);
+    if (c.rect == r) return;
+    changed(c);
+    c.rect = r;
+    changed(c);
+}
+
+void Face::setStretch(Ctl id, bool on) {
+    Control& c = at(id);
+    if (c.stretch == on) return;
+    c.stretch = on;
+    changed(c);
+}
+
+void Face::setClientSize(int width, int height) {
+    setRect(Ctl::im_backdrop, {0, 0, width, height});
+    if (look_.clientWidth == width && look_.clientHeight == height) return;
+    look_.clientWidth = width;
+    look_.clientHeight = height;
+    lookChanged();
+}
+
+void Face::setBackground(std::uint32_t argb) {
+    if (look_.background == argb) return;
+    look_.background = argb;
+    lookChanged();
+}
+
+void Face::setColourKey(bool on, std::uint32_t argb) {
+    if (look_.colourKeyOn == on && look_.colourKey == argb) return;
+    look_.colourKeyOn = on;
+    look_.colourKey = argb;
+    lookChanged();
+}
+
+}  // namespace zx

@@ -1,0 +1,75 @@
+// The device face as data: every control's picture, rectangle and visibility,
+// plus the window's look. Changes are reported to an observer that repaints.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "display/controls.h"
+#include "display/picture.h"
+
+namespace zx {
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool empty() const { return w <= 0 || h <= 0; }
+    bool operator==(const Rect&) const = default;
+};
+
+struct Control {
+    PictureRef picture;  // null: nothing drawn
+    Rect rect;
+    bool visible = false;
+    bool stretch = false;  // picture scaled to the rectangle; otherwise centred (backdrop) or at top-left
+};
+
+// The window-level properties the skin decides: client size, background
+// colour and the colour key that cuts the window to the device's outline.
+struct WindowLook {
+    int clientWidth = 542;
+    int clientHeight = 359;
+    std::uint32_t background = rgb(255, 255, 255);  // ARGB
+    std::uint32_t colourKey = rgb(255, 255, 255);   // ARGB
+    bool colourKeyOn = true;
+    bool operator==(const WindowLook&) const = default;
+};
+
+class FaceObserver {
+public:
+    virtual ~FaceObserver() = default;
+    // A region of the client area must be painted again.
+    virtual void areaChanged(const Rect& r) = 0;
+    // Client size, background or colour key changed.
+    virtual void lookChanged() = 0;
+};
+
+class Face {
+public:
+    Face();
+
+    const Control& operator[](Ctl c) const { return controls_[std::size_t(c)]; }
+    const WindowLook& look() const { return look_; }
+
+    void setObserver(FaceObserver* o) { observer_ = o; }
+
+    void setVisible(Ctl c, bool on);
+    void setPicture(Ctl c, PictureRef p);
+    void setRect(Ctl c, const Rect& r);
+    void setStretch(Ctl c, bool on);
+
+    // The backdrop always covers the whole client area and follows its size.
+    void setClientSize(int width, int height);
+    void setBackground(std::uint32_t argb);
+    void setColourKey(bool on, std::uint32_t argb);
+
+private:
+    Control& at(Ctl c) { return controls_[std::size_t(c)]; }
+    void changed(const Control& c);
+    void lookChanged();
+
+    std::array<Control, kControlCount> controls_{};
+    WindowLook look_;
+    FaceObserver* observer_ = nullptr;
+};
+
+}  // namespace zx

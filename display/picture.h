@@ -1,0 +1,37 @@
+// An immutable decoded picture, shared between controls by handle.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace zx {
+
+// Pixels are premultiplied ARGB in native 32-bit words (0xAARRGGBB), the
+// layout Qt paints from directly, so the front end never converts per paint.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // width * height, row by row from the top
+
+    std::uint32_t pixel(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+using PictureRef = std::shared_ptr<const Picture>;
+
+// Packs an opaque colour from its components.
+constexpr std::uint32_t rgb(int r, int g, int b) {
+    return 0xFF000000u | (std::uint32_t(r & 0xFF) << 16) | (std::uint32_t(g & 0xFF) << 8) |
+           std::uint32_t(b & 0xFF);
+}
+
+// A colour of the form $00BBGGRR, as Config.ini writes them, turned into ARGB.
+constexpr std::uint32_t fromBgr(std::uint32_t bgr) {
+    return rgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+// The 10 x 10 picture put in place of a configured picture file that does not
+// exist: a black border around a red inside.
+PictureRef missingPictureMarker();
+
+}  // namespace zx
