@@ -3,7 +3,15 @@
 
 namespace zx {
 
-Face::Face() { at(Ctl::im_backdrop).rect = {0, 0, look_.clientWidth, look_.clientHeight}; }
+// As designed: the device picture, its overlay and the button images that
+// take mouse input are visible; every segment and pressed look is hidden.
+Face::Face() {
+    at(Ctl::im_backdrop).rect = {0, 0, look_.clientWidth, look_.clientHeight};
+    for (Ctl c : {Ctl::im_background, Ctl::im_background_screen_top, Ctl::btn_game_a_top,
+                  Ctl::btn_game_b_top, Ctl::btn_time_top, Ctl::btn_set_top, Ctl::btn_left_top,
+                  Ctl::btn_right_top, Ctl::btn_shoot_left_top, Ctl::btn_shoot_right_top})
+        at(c).visible = true;
+}
 
 void Face::changed(const Control& c) {
     if (observer_ && c.visible && !c.rect.empty()) observer_->areaChanged(c.rect);
