@@ -17,6 +17,14 @@ struct GameState {
     std::array<int, 4> SavemeCounts{};  // entries 1..3 by column; entry 0 unused
     bool HeroActive = false;
     bool ShotReady = false;
+    // Step counters of the game timers' step machines.
+    int GameStartStep = 0;
+    int EnemyStep = 0;
+    int ShotStep = 0;
+    int HitStep = 0;
+    int MissStep = 0;
+    int BonusStep = 0;
+    int GameOverStep = 0;
 };
 
 }  // namespace zx

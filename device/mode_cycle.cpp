@@ -1,0 +1,162 @@
+// The device modes: the face of each mode and the three mode buttons.
+#include "device/device.h"
+
+namespace zx {
+
+namespace {
+bool isClockMode(int m) { return m >= mode::Startup && m <= mode::Chrono; }
+}  // namespace
+
+void Device::Gam_Set_Mode() {
+    switch (state.DeviceMode) {
+        case mode::Startup:
+            vid.Vid_Show_All(true);
+            timers[TimerId::Startup].setInterval(30000);
+            timers[TimerId::Startup].setEnabled(true);
+            break;
+        case mode::Time1:
+            enterTimeFace();
+            break;
+        case mode::Time2:
+            // Same clock as mode 1, which keeps running: only the label changes.
+            face.setVisible(Ctl::im_panel_time_1, false);
+            face.setVisible(Ctl::im_panel_time_2, true);
+            break;
+        case mode::Alarm:
+            Gam_Stop_All_Timers();
+            vid.Vid_Show_All(false);
+            face.setVisible(Ctl::im_panel_alarm, true);
+            face.setVisible(Ctl::im_panel_time_am, true);
+            face.setVisible(Ctl::im_panel_time_colon, true);
+            vid.Vid_Show_Panel_Score(1200, true);
+            break;
+        case mode::Date:
+            Gam_Stop_All_Timers();
+            vid.Vid_Show_All(false);
+            face.setVisible(Ctl::im_panel_date, true);
+            face.setVisible(Ctl::im_panel_time_colon, true);
+            // The first tick draws the date at once and then settles on a second.
+            timers[TimerId::Date].setInterval(1);
+            timers[TimerId::Date].setEnabled(true);
+            break;
+        case mode::Chrono:
+            Gam_Stop_All_Timers();
+            vid.Vid_Show_All(false);
+            face.setVisible(Ctl::im_panel_chrono, true);
+            face.setVisible(Ctl::im_panel_time_colon, true);
+            for (int place = 1; place <= 4; ++place) vid.setDigit(place, seg::bigGlyph(0));
+            vid.setDigit(5, seg::smallGlyph(0));
+            break;
+        case mode::GameAReady:
+        case mode::GameBReady:
+            enterReadyFace(state.DeviceMode);
+            break;
+        case mode::GameA:
+        case mode::GameB:
+            // The ready face stays on the LCD while the game starts.
+            Gam_Game_Start();
+            break;
+        default:
+            // Game over is only ever set by the game itself; nothing to build.
+            break;
+    }
+}
+
+void Device::enterTimeFace() {
+    Gam_Stop_All_Timers();
+    vid.Vid_Show_All(false);
+    face.setVisible(Ctl::im_panel_time_1, true);
+    face.setVisible(Ctl::im_panel_time_colon, true);
+    // The first tick draws the time at once and then settles on a second.
+    timers[TimerId::Clock].setInterval(1);
+    timers[TimerId::Clock].setEnabled(true);
+}
+
+void Device::enterReadyFace(int readyMode) {
+    GameState& g = state.game;
+    Gam_Stop_All_Timers();
+    vid.Vid_Show_All(false);
+    const bool gameA = readyMode == mode::GameAReady;
+    face.setVisible(gameA ? Ctl::im_panel_game_a : Ctl::im_panel_game_b, true);
+    vid.Vid_Show_Panel_Score(gameA ? g.HiScoreA : g.HiScoreB, true);
+    face.setVisible(seg::miss(1), true);
+    face.setVisible(seg::miss(2), true);
+    for (int column = 1; column <= 3; ++column) {
+        g.SavemeCounts[std::size_t(column)] = 3;
+        vid.Vid_Show_Saveme(column);
+    }
+    g.MissCount = 0;
+    vid.Vid_Show_Panel_Miss(g.MissCount);
+    g.EnemyHelperPosition = 2;
+    vid.Vid_Show_Enemy_Helper();
+    g.HeroPosition = 2;
+    vid.Vid_Show_Hero(g.HeroPosition, true);
+    state.DeviceSoundOn = true;
+    face.setVisible(Ctl::im_panel_sound, true);
+}
+
+void Device::Inp_time_down() {
+    face.setVisible(Ctl::btn_time_down, true);
+    if (state.KeyHeld) return;
+    state.KeyHeld = true;
+    int& m = state.DeviceMode;
+    if (isClockMode(m) || m == mode::GameOver) {
+        m = m + 1 > mode::Chrono ? mode::Time1 : m + 1;
+        Gam_Set_Mode();
+    }
+}
+
+void Device::Inp_time_up() {
+    face.setVisible(Ctl::btn_time_down, false);
+    state.KeyHeld = false;
+}
+
+void Device::gameButtonDown(Ctl pressed, bool& held, int readyMode) {
+    face.setVisible(pressed, true);
+    if (held) return;
+    held = true;
+    int& m = state.DeviceMode;
+    if (m == mode::Startup) {
+        // A game button leaves the start-up face for the time face, not a game.
+        m = mode::Time1;
+        Gam_Set_Mode();
+    } else if (isClockMode(m) || m == mode::GameOver) {
+        m = readyMode;
+        Gam_Set_Mode();
+    }
+}
+
+void Device::gameButtonUp(Ctl pressed, bool& held, int readyMode, int runningMode) {
+    face.setVisible(pressed, false);
+    held = false;
+    // A game starts when its button is released, not when it is pressed.
+    if (state.DeviceMode == readyMode) {
+        state.DeviceMode = runningMode;
+        Gam_Set_Mode();
+    }
+}
+
+void Device::Inp_game_a_down() {
+    gameButtonDown(Ctl::btn_game_a_down, state.GameAHeld, mode::GameAReady);
+}
+void Device::Inp_game_a_up() {
+    gameButtonUp(Ctl::btn_game_a_down, state.GameAHeld, mode::GameAReady, mode::GameA);
+}
+void Device::Inp_game_b_down() {
+    gameButtonDown(Ctl::btn_game_b_down, state.GameBHeld, mode::GameBReady);
+}
+void Device::Inp_game_b_up() {
+    gameButtonUp(Ctl::btn_game_b_down, state.GameBHeld, mode::GameBReady, mode::GameB);
+}
+
+void Device::Timer_StartupTimer() {
+    // The start-up face may already have been left by a button; a late tick
+    // must not pull the device back to the time face.
+    if (state.DeviceMode == mode::Startup) {
+        state.DeviceMode = mode::Time1;
+        Gam_Set_Mode();
+    }
+    timers[TimerId::Startup].setEnabled(false);
+}
+
+}  // namespace zx
