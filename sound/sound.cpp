@@ -1,0 +1,75 @@
+// The device's sound layer over a SoundBackend.
+#include "sound/sound.h"
+
+namespace zx {
+
+namespace {
+constexpr std::array<const char*, kSoundSampleCount> kSampleFiles = {
+    "Sound/Enemy.wav", "Sound/Gameover.wav", "Sound/Miss.wav", "Sound/Shot.wav", "Sound/Start.wav",
+};
+}  // namespace
+
+const std::array<const char*, 3> kSoundModeNames = {
+    "Microsoft DirectSound", "Windows MultiMedia", "(no sound)",
+};
+
+const char* soundSampleFile(SoundSample slot) { return kSampleFiles[static_cast<int>(slot)]; }
+
+int soundModeFromText(const std::string& text) {
+    // "(no sound)" first: the launch falls back to silence before any driver.
+    for (int mode : {kSoundModeNone, kSoundModeWinMM, kSoundModeDirectSound}) {
+        if (text == kSoundModeNames[mode]) return mode;
+    }
+    return kSoundModeUnset;
+}
+
+bool Sound::Snd_Init(int soundMode) {
+    // The output is started once per run; a repeated start would leak the
+    // first set of samples, so it only repeats the first answer.
+    if (initialised_) return initResult_;
+    initialised_ = true;
+
+    // Only the two drivers start the back end; any other mode is silence.
+    if (soundMode != kSoundModeDirectSound && soundMode != kSoundModeWinMM) {
+        soundEnabled_ = false;
+        initResult_ = true;
+        return initResult_;
+    }
+    soundEnabled_ = true;
+
+    // Neither result decides anything: a back end that cannot open its
+    // output fails the loads, and the Enemy sample below is the verdict.
+    backend_.FSOUND_SetOutput(soundMode == kSoundModeDirectSound ? fsound::kOutputDirectSound
+                                                                 : fsound::kOutputWinMM);
+    backend_.FSOUND_Init(fsound::kMixRate, fsound::kMaxChannels, fsound::kInitFlags);
+
+    for (int i = 0; i < kSoundSampleCount; ++i) {
+        slots_[i] = backend_.FSOUND_Sample_Load(fsound::kFreeIndex, kSampleFiles[i], fsound::kLoad2D, 0, 0);
+    }
+    initResult_ = handle(SoundSample::Enemy) != nullptr;
+    return initResult_;
+}
+
+void Sound::Snd_Play(SoundSample slot) {
+    if (!audible()) return;
+    // Fire and forget: a free channel each time, so sounds overlap.
+    backend_.FSOUND_PlaySound(fsound::kFreeChannel, handle(slot));
+}
+
+void Sound::Snd_Silence() {
+    if (!audible()) return;
+    backend_.FSOUND_StopSound(fsound::kAllChannels);
+}
+
+void Sound::Snd_Close() {
+    // Every slot is handed back, null or not, and forgotten so that a second
+    // close cannot release a sample twice.
+    for (SampleHandle& h : slots_) {
+        backend_.FSOUND_Sample_Free(h);
+        h = nullptr;
+    }
+    backend_.FSOUND_Close();
+    closed_ = true;
+}
+
+}  // namespace zx

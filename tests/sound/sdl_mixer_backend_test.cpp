@@ -1,0 +1,151 @@
+// The SDL2_mixer back end on SDL's silent "dummy" driver, with WAV files
+// written by the test itself.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "sound/sdl_mixer_backend.h"
+#include "sound/sound.h"
+
+namespace zx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A mono 16-bit PCM tone of the given length at 22050 Hz.
+void writeWav(const fs::path& file, int milliseconds) {
+    const uint32_t rate = 22050, frames = rate * milliseconds / 1000, bytes = frames * 2;
+    std::ofstream out(file, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + bytes);
+    out.write("WAVEfmt ", 8);
+    u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
+    out.write("data", 4);
+    u32(bytes);
+    for (uint32_t i = 0; i < frames; ++i) u16(uint16_t(int16_t(8000 * std::sin(i * 0.1))));
+}
+
+// Runs each test in a fresh folder holding Sound/*.wav, on a given SDL driver.
+class SdlSound : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        char pattern[] = "/tmp/zx_sound_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        fs::create_directory(dir_ / "Sound");
+        for (int i = 0; i < kSoundSampleCount; ++i) writeWav(dir_ / soundSampleFile(SoundSample(i)), 1000);
+        oldCwd_ = fs::current_path();
+        fs::current_path(dir_);
+    }
+    void TearDown() override {
+        fs::current_path(oldCwd_);
+        fs::remove_all(dir_);
+        unsetenv("SDL_AUDIODRIVER");
+    }
+
+    fs::path dir_, oldCwd_;
+    bool deviceSoundOn_ = true;
+};
+
+TEST_F(SdlSound, LoadsTheSamplesAndPlaysThemOverlappingOnTheDummyOutput) {
+    SdlMixerBackend backend;
+    Sound snd(backend, deviceSoundOn_);
+    ASSERT_TRUE(snd.Snd_Init(kSoundModeDirectSound));
+    EXPECT_EQ(backend.currentDriver(), "dummy");
+    EXPECT_FALSE(backend.isSilentFallback());
+    for (int i = 0; i < kSoundSampleCount; ++i) EXPECT_NE(snd.handle(SoundSample(i)), nullptr) << i;
+
+    int rate = 0, outChannels = 0;
+    Uint16 format = 0;
+    ASSERT_EQ(Mix_QuerySpec(&rate, &format, &outChannels), 1);
+    EXPECT_EQ(rate, 22050);
+    EXPECT_EQ(Mix_AllocateChannels(-1), 64);
+
+    // One-second samples: both are still sounding when counted.
+    snd.Snd_Play(SoundSample::Enemy);
+    snd.Snd_Play(SoundSample::Shot);
+    EXPECT_EQ(Mix_Playing(-1), 2);
+    snd.Snd_Silence();
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    deviceSoundOn_ = false;
+    snd.Snd_Play(SoundSample::Start);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    snd.Snd_Close();
+    EXPECT_FALSE(backend.isOpen());
+}
+
+TEST_F(SdlSound, AnOutputThatCannotOpenFallsBackToSilenceAndStillLoads) {
+    setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+    SdlMixerBackend backend;
+    Sound snd(backend, deviceSoundOn_);
+    EXPECT_TRUE(snd.Snd_Init(kSoundModeWinMM));
+    EXPECT_TRUE(backend.isSilentFallback());
+    EXPECT_EQ(backend.currentDriver(), "dummy");
+    EXPECT_NE(snd.handle(SoundSample::Start), nullptr);
+    snd.Snd_Close();
+}
+
+TEST_F(SdlSound, AMissingOrDamagedEnemySampleFailsTheStart) {
+    fs::remove(dir_ / "Sound/Enemy.wav");
+    {
+        SdlMixerBackend backend;
+        Sound snd(backend, deviceSoundOn_);
+        EXPECT_FALSE(snd.Snd_Init(kSoundModeDirectSound));
+        EXPECT_NE(snd.handle(SoundSample::Gameover), nullptr);
+        snd.Snd_Close();
+    }
+    std::ofstream(dir_ / "Sound/Enemy.wav") << "RIFF this is not a sound";
+    {
+        SdlMixerBackend backend;
+        Sound snd(backend, deviceSoundOn_);
+        EXPECT_FALSE(snd.Snd_Init(kSoundModeDirectSound));
+        snd.Snd_Close();
+    }
+}
+
+TEST_F(SdlSound, StrayCallsAreHarmless) {
+    SdlMixerBackend backend;
+    // Before the output is open: nothing loads, plays or stops.
+    EXPECT_EQ(backend.FSOUND_Sample_Load(-1, "Sound/Shot.wav", 0x2000, 0, 0), nullptr);
+    EXPECT_FALSE(backend.FSOUND_StopSound(-3));
+    backend.FSOUND_Close();
+
+    ASSERT_TRUE(backend.FSOUND_Init(22050, 64, 0));
+    SampleHandle shot = backend.FSOUND_Sample_Load(-1, "Sound/Shot.wav", 0x2000, 0, 0);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(backend.FSOUND_PlaySound(-1, nullptr), -1);
+    EXPECT_EQ(backend.FSOUND_PlaySound(64, shot), -1);
+    EXPECT_EQ(backend.FSOUND_PlaySound(-7, shot), -1);
+    backend.FSOUND_Sample_Free(nullptr);
+    backend.FSOUND_Sample_Free(shot);
+    backend.FSOUND_Sample_Free(shot);  // already freed: ignored
+    EXPECT_EQ(backend.FSOUND_PlaySound(-1, shot), -1);
+    backend.FSOUND_Close();
+    backend.FSOUND_Close();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+TEST(SdlDriverChoice, DriversMapToThePlatformsOutputs) {
+#if defined(__linux__)
+    EXPECT_EQ(sdlAudioDriverFor(fsound::kOutputDirectSound), nullptr);
+    EXPECT_STREQ(sdlAudioDriverFor(fsound::kOutputWinMM), "alsa");
+#endif
+    EXPECT_EQ(sdlAudioDriverFor(0), nullptr);
+}
+
+}  // namespace
+}  // namespace zx

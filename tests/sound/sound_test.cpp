@@ -1,0 +1,192 @@
+// The sound layer's calls into its back end, checked call by call.
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <string>
+#include <vector>
+
+#include "sound/recording_backend.h"
+#include "sound/sound.h"
+
+namespace zx {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using Calls = std::vector<std::string>;
+
+const Calls kLoads = {
+    "FSOUND_Sample_Load(-1, Sound/Enemy.wav, 0x2000, 0, 0)",
+    "FSOUND_Sample_Load(-1, Sound/Gameover.wav, 0x2000, 0, 0)",
+    "FSOUND_Sample_Load(-1, Sound/Miss.wav, 0x2000, 0, 0)",
+    "FSOUND_Sample_Load(-1, Sound/Shot.wav, 0x2000, 0, 0)",
+    "FSOUND_Sample_Load(-1, Sound/Start.wav, 0x2000, 0, 0)",
+};
+
+Calls join(std::initializer_list<Calls> parts) {
+    Calls out;
+    for (const Calls& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+Calls frees(const std::string& a, const std::string& b, const std::string& c, const std::string& d,
+            const std::string& e) {
+    return {"FSOUND_Sample_Free(" + a + ")", "FSOUND_Sample_Free(" + b + ")",
+            "FSOUND_Sample_Free(" + c + ")", "FSOUND_Sample_Free(" + d + ")",
+            "FSOUND_Sample_Free(" + e + ")", "FSOUND_Close()"};
+}
+const Calls kFreeLoaded = frees("Sound/Enemy.wav", "Sound/Gameover.wav", "Sound/Miss.wav",
+                                "Sound/Shot.wav", "Sound/Start.wav");
+const Calls kFreeNull = frees("null", "null", "null", "null", "null");
+
+struct SoundRig {
+    RecordingSoundBackend backend;
+    bool deviceSoundOn = true;
+    Sound snd{backend, deviceSoundOn};
+
+    Calls take() {
+        Calls out;
+        out.swap(backend.calls);
+        return out;
+    }
+};
+
+TEST(SoundInit, DriverModesStartTheOutputAndLoadEverySampleInSlotOrder) {
+    for (auto [mode, output] : {std::pair{0, 2}, std::pair{1, 1}}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        SoundRig rig;
+        EXPECT_TRUE(rig.snd.Snd_Init(mode));
+        EXPECT_TRUE(rig.snd.SoundEnabled());
+        EXPECT_EQ(rig.take(),
+                  join({{"FSOUND_SetOutput(" + std::to_string(output) + ")",
+                         "FSOUND_Init(22050, 64, 0)"},
+                        kLoads}));
+
+        rig.snd.Snd_Play(SoundSample::Shot);
+        rig.snd.Snd_Play(SoundSample::Start);
+        rig.snd.Snd_Silence();
+        EXPECT_THAT(rig.take(), ElementsAre("FSOUND_PlaySound(-1, Sound/Shot.wav)",
+                                            "FSOUND_PlaySound(-1, Sound/Start.wav)",
+                                            "FSOUND_StopSound(-3)"));
+
+        rig.snd.Snd_Close();
+        EXPECT_EQ(rig.take(), kFreeLoaded);
+        EXPECT_EQ(rig.backend.liveSamples(), 0);
+    }
+}
+
+TEST(SoundInit, NoSoundModeTouchesNothingUntilCloseThenReleasesNullSamples) {
+    SoundRig rig;
+    EXPECT_TRUE(rig.snd.Snd_Init(kSoundModeNone));
+    EXPECT_FALSE(rig.snd.SoundEnabled());
+    for (int i = 0; i < kSoundSampleCount; ++i) EXPECT_EQ(rig.snd.handle(SoundSample(i)), nullptr);
+
+    rig.snd.Snd_Play(SoundSample::Enemy);
+    rig.snd.Snd_Silence();
+    EXPECT_THAT(rig.take(), IsEmpty());
+
+    rig.snd.Snd_Close();
+    EXPECT_EQ(rig.take(), kFreeNull);
+}
+
+TEST(SoundInit, ModesOutsideTheListAreSilentAndStartNothing) {
+    for (int mode : {-1, 3, 100}) {
+        SoundRig rig;
+        EXPECT_TRUE(rig.snd.Snd_Init(mode)) << mode;
+        EXPECT_FALSE(rig.snd.SoundEnabled()) << mode;
+        EXPECT_THAT(rig.take(), IsEmpty()) << mode;
+    }
+}
+
+TEST(SoundInit, OnlyTheEnemySampleDecidesFailure) {
+    {
+        SCOPED_TRACE("Enemy missing");
+        SoundRig rig;
+        rig.backend.failingLoads = {"Sound/Enemy.wav"};
+        EXPECT_FALSE(rig.snd.Snd_Init(kSoundModeDirectSound));
+        // All five loads happen before the verdict.
+        EXPECT_EQ(rig.take(), join({{"FSOUND_SetOutput(2)", "FSOUND_Init(22050, 64, 0)"}, kLoads}));
+        EXPECT_EQ(rig.backend.liveSamples(), 4);
+    }
+    {
+        SCOPED_TRACE("Gameover missing");
+        SoundRig rig;
+        rig.backend.failingLoads = {"Sound/Gameover.wav"};
+        EXPECT_TRUE(rig.snd.Snd_Init(kSoundModeWinMM));
+        EXPECT_EQ(rig.take(), join({{"FSOUND_SetOutput(1)", "FSOUND_Init(22050, 64, 0)"}, kLoads}));
+        EXPECT_EQ(rig.snd.handle(SoundSample::Gameover), nullptr);
+
+        // Its requests reach the back end with nothing to play; the rest sound.
+        rig.snd.Snd_Play(SoundSample::Gameover);
+        rig.snd.Snd_Play(SoundSample::Miss);
+        EXPECT_THAT(rig.take(), ElementsAre("FSOUND_PlaySound(-1, null)",
+                                            "FSOUND_PlaySound(-1, Sound/Miss.wav)"));
+        rig.snd.Snd_Close();
+        EXPECT_EQ(rig.take(), frees("Sound/Enemy.wav", "null", "Sound/Miss.wav", "Sound/Shot.wav",
+                                    "Sound/Start.wav"));
+    }
+    {
+        SCOPED_TRACE("output refused");
+        SoundRig rig;
+        rig.backend.setOutputResult = false;
+        rig.backend.initResult = false;
+        EXPECT_TRUE(rig.snd.Snd_Init(kSoundModeDirectSound));
+    }
+}
+
+TEST(SoundInit, ASecondStartRepeatsTheFirstAnswerWithoutReloading) {
+    SoundRig rig;
+    rig.backend.failingLoads = {"Sound/Enemy.wav"};
+    EXPECT_FALSE(rig.snd.Snd_Init(kSoundModeDirectSound));
+    rig.take();
+    EXPECT_FALSE(rig.snd.Snd_Init(kSoundModeNone));
+    EXPECT_TRUE(rig.snd.SoundEnabled());
+    EXPECT_THAT(rig.take(), IsEmpty());
+}
+
+TEST(SoundClose, CloseWithoutStartReleasesNullSamplesAndClosesTheLibrary) {
+    SoundRig rig;
+    rig.snd.Snd_Close();
+    EXPECT_EQ(rig.take(), kFreeNull);
+}
+
+TEST(SoundClose, ARepeatedCloseNeverReleasesASampleTwiceAndLaterPlaysAreDropped) {
+    SoundRig rig;
+    ASSERT_TRUE(rig.snd.Snd_Init(kSoundModeDirectSound));
+    rig.snd.Snd_Close();
+    rig.take();
+    rig.snd.Snd_Close();
+    EXPECT_EQ(rig.take(), kFreeNull);
+    rig.snd.Snd_Play(SoundSample::Shot);
+    rig.snd.Snd_Silence();
+    EXPECT_THAT(rig.take(), IsEmpty());
+}
+
+TEST(SoundPlay, TheDeviceSwitchGatesPlayAndSilenceAndIsReadAtEachRequest) {
+    SoundRig rig;
+    rig.deviceSoundOn = false;
+    ASSERT_TRUE(rig.snd.Snd_Init(kSoundModeDirectSound));
+    rig.take();
+
+    for (int i = 0; i < kSoundSampleCount; ++i) rig.snd.Snd_Play(SoundSample(i));
+    rig.snd.Snd_Silence();
+    EXPECT_THAT(rig.take(), IsEmpty());
+
+    rig.deviceSoundOn = true;
+    rig.snd.Snd_Play(SoundSample::Enemy);
+    rig.snd.Snd_Play(SoundSample::Shot);  // overlaps: a second free channel, no stop
+    EXPECT_THAT(rig.take(), ElementsAre("FSOUND_PlaySound(-1, Sound/Enemy.wav)",
+                                        "FSOUND_PlaySound(-1, Sound/Shot.wav)"));
+}
+
+TEST(SoundModes, DriverTextsMapExactlyToTheirPositions) {
+    EXPECT_EQ(soundModeFromText("Microsoft DirectSound"), kSoundModeDirectSound);
+    EXPECT_EQ(soundModeFromText("Windows MultiMedia"), kSoundModeWinMM);
+    EXPECT_EQ(soundModeFromText("(no sound)"), kSoundModeNone);
+    for (const char* other : {"", "windows multimedia", "(No Sound)", " Microsoft DirectSound"}) {
+        EXPECT_EQ(soundModeFromText(other), kSoundModeUnset) << other;
+    }
+}
+
+}  // namespace
+}  // namespace zx
