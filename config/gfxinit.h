@@ -1,0 +1,60 @@
+// Skin loading: applies Config.ini to the device face, and reads the manual pages.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "display/face.h"
+
+namespace zx {
+
+inline constexpr const char* kConfigMissingMessage =
+    "Configuration file (Config.ini) not found. Please reinstall the game.";
+
+// What the skin depends on besides the file itself.
+struct SkinContext {
+    std::string configPath;  // full path of Config.ini
+    int screenWidth = 0;
+    int screenHeight = 0;
+    bool fullscreen = false;  // the in-memory FullscreenMode setting
+};
+
+enum class SkinStatus {
+    Ok,
+    ConfigMissing,  // the caller shows kConfigMissingMessage and ends the program
+    LoadError,      // the caller shows message; the program goes on
+};
+
+struct SkinResult {
+    SkinStatus status = SkinStatus::Ok;
+    std::string message;
+    bool ok() const { return status == SkinStatus::Ok; }
+};
+
+// Config.ini in the folder of the given executable.
+std::string configPathBeside(const std::string& executablePath);
+
+// Sets the client size, background, colour key, backdrop and logo and the
+// picture and rectangle of every skin image from the file. Works on a face
+// that is already loaded: controls whose Filename names no picture keep the
+// one they have. A load error stops at that point and leaves what was set so
+// far. The in-game menu button's visibility and closed size are set in
+// every case, so they always match the presentation.
+SkinResult LoadSkin(Face& face, const SkinContext& context);
+
+inline constexpr int kManualPageCount = 12;
+
+struct ManualPages {
+    int clientWidth = 345;
+    int clientHeight = 255;
+    // Page n + 1; a missing file gives the missing-picture marker. After a
+    // load error the pages from the failed one on are null.
+    std::array<PictureRef, kManualPageCount> pages;
+    std::string error;  // the decoder's message if a page file was rejected
+};
+
+// Reads the Manual section and the twelve page bitmaps. A missing Config.ini
+// gives every default.
+ManualPages LoadManualPages(const std::string& configPath);
+
+}  // namespace zx

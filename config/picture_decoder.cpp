@@ -1,0 +1,123 @@
+// Choice of decoder by extension, PNG decoding and alpha helpers.
+#include "config/picture_decoder.h"
+
+#include <png.h>
+
+#include <bit>
+#include <cctype>
+#include <fstream>
+#include <vector>
+
+namespace zx {
+
+namespace {
+
+// Larger files could not hold a picture within kMaxPictureSide anyway, bar
+// pathological compression; refusing them keeps a stray file from exhausting memory.
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t(1) << 30;
+
+std::string extensionOf(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+DecodeResult failure(std::string message) {
+    DecodeResult r;
+    r.error = std::move(message);
+    return r;
+}
+
+}  // namespace
+
+std::uint32_t premultiply(std::uint32_t argb) {
+    const std::uint32_t a = argb >> 24;
+    if (a == 255) return argb;
+    if (a == 0) return 0;
+    auto scale = [a](std::uint32_t c) { return (c * a + 127) / 255; };
+    return (a << 24) | (scale((argb >> 16) & 0xFF) << 16) | (scale((argb >> 8) & 0xFF) << 8) |
+           scale(argb & 0xFF);
+}
+
+PictureFormat pictureFormatFor(std::string_view path) {
+    const std::string ext = extensionOf(path);
+    if (equalsNoCase(ext, "png")) return PictureFormat::Png;
+    if (equalsNoCase(ext, "jpg") || equalsNoCase(ext, "jpeg")) return PictureFormat::Jpeg;
+    if (equalsNoCase(ext, "bmp")) return PictureFormat::Bmp;
+    return PictureFormat::None;
+}
+
+DecodeResult decodePictureFile(const std::string& path) {
+    const PictureFormat format = pictureFormatFor(path);
+    if (format == PictureFormat::None)
+        return failure("Unknown picture file extension (." + extensionOf(path) + ")");
+
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return failure("Cannot open file \"" + path + "\"");
+    const std::streamoff size = in.tellg();
+    if (size < 0) return failure("Cannot read file \"" + path + "\"");
+    if (std::uintmax_t(size) > kMaxFileBytes) return failure("Picture file is too large");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
+        return failure("Cannot read file \"" + path + "\"");
+
+    DecodeResult r;
+    switch (format) {
+        case PictureFormat::Png: r = decodePng(bytes.data(), bytes.size()); break;
+        case PictureFormat::Jpeg: r = decodeJpeg(bytes.data(), bytes.size()); break;
+        case PictureFormat::Bmp: r = decodeBmp(bytes.data(), bytes.size()); break;
+        case PictureFormat::None: break;
+    }
+    r.format = format;
+    return r;
+}
+
+DecodeResult decodePng(const std::uint8_t* data, std::size_t size) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    // The simplified API reads the header only; no pixel memory exists yet.
+    if (!png_image_begin_read_from_memory(&image, data, size))
+        return failure(image.message[0] ? image.message : "PNG image is not valid");
+    if (image.width > unsigned(kMaxPictureSide) || image.height > unsigned(kMaxPictureSide)) {
+        const std::string msg = "Picture is too large (" + std::to_string(image.width) + " x " +
+                                std::to_string(image.height) + " pixels)";
+        png_image_free(&image);
+        return failure(msg);
+    }
+    // Palette, transparent colour, grey and 16-bit channels all come out as
+    // 8-bit straight alpha in the byte order of a native 0xAARRGGBB word.
+    image.format = std::endian::native == std::endian::little ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+    auto pic = std::make_shared<Picture>();
+    pic->width = int(image.width);
+    pic->height = int(image.height);
+    pic->pixels.resize(std::size_t(image.width) * image.height);
+    if (!png_image_finish_read(&image, nullptr, pic->pixels.data(), 0, nullptr))
+        return failure(image.message[0] ? image.message : "PNG image is not valid");
+    for (auto& p : pic->pixels) p = premultiply(p);
+    DecodeResult r;
+    r.picture = std::move(pic);
+    r.format = PictureFormat::Png;
+    return r;
+}
+
+PictureRef withLowerLeftTransparent(const PictureRef& picture) {
+    if (!picture || picture->width <= 0 || picture->height <= 0) return picture;
+    const std::uint32_t key = picture->pixel(0, picture->height - 1);
+    auto out = std::make_shared<Picture>(*picture);
+    for (auto& p : out->pixels)
+        if (p == key) p = 0;
+    return out;
+}
+
+}  // namespace zx

@@ -1,0 +1,45 @@
+// Decoding of picture files (PNG, JPEG, BMP) into premultiplied ARGB pictures.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "display/picture.h"
+
+namespace zx {
+
+enum class PictureFormat { None, Png, Jpeg, Bmp };
+
+struct DecodeResult {
+    PictureRef picture;  // null on failure
+    std::string error;   // the message to show the user on failure
+    PictureFormat format = PictureFormat::None;
+    bool ok() const { return picture != nullptr; }
+};
+
+// Largest width or height accepted; checked from the header, before any
+// pixel memory is allocated.
+inline constexpr int kMaxPictureSide = 16384;
+
+// The format a file name's extension selects, compared without regard to
+// case; None for any other extension.
+PictureFormat pictureFormatFor(std::string_view path);
+
+// Decodes the file by its extension. Never throws; a damaged or truncated
+// file yields the decoder's message.
+DecodeResult decodePictureFile(const std::string& path);
+
+// Decoders over bytes already in memory.
+DecodeResult decodePng(const std::uint8_t* data, std::size_t size);
+DecodeResult decodeJpeg(const std::uint8_t* data, std::size_t size);
+DecodeResult decodeBmp(const std::uint8_t* data, std::size_t size);
+
+// A bitmap shown in a transparent control: every pixel of the lower-left
+// pixel's colour becomes fully transparent.
+PictureRef withLowerLeftTransparent(const PictureRef& picture);
+
+// Premultiplies one straight-alpha ARGB pixel.
+std::uint32_t premultiply(std::uint32_t argb);
+
+}  // namespace zx
