@@ -32,7 +32,8 @@ TEST(AssignWordTest, SetsOnlyTheNamedBindingAndIgnoresUnknownNumbers) {
     AssignWord(t, 6, {44, 0});
     EXPECT_EQ(t[5].VirtualKey, 32);
     for (int i = 0; i < kBindingCount; ++i) {
-        if (i != 5) EXPECT_EQ(t[std::size_t(i)].VirtualKey, 0);
+        if (i == 5) continue;
+        EXPECT_EQ(t[std::size_t(i)].VirtualKey, 0);
     }
     AssignWord(t, 6, {0, 0});
     EXPECT_EQ(t[5].VirtualKey, 32);

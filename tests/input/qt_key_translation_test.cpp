@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 
+#include "input/button_dispatch.h"
+#include "input/key_map.h"
 #include "input/qt_key_translation.h"
 
 namespace zx {
@@ -58,6 +60,28 @@ TEST(KeyTranslation, AutoRepeatReleasesAreDroppedPressesPass) {
     EXPECT_FALSE(deviceKeyOf(release(Qt::Key_Left, true)));
     EXPECT_EQ(deviceKeyOf(release(Qt::Key_Left, false)), 37);
     EXPECT_EQ(deviceKeyOf(press(Qt::Key_Left, Qt::NoModifier, 113, true)), 37);
+}
+
+TEST(KeyTranslation, ShiftedDigitPressesGameAAndTheKeypadDigitDoesNot) {
+    FixedClock clock;
+    SeededRandom random(1);
+    Device dev(clock, random);
+    MemorySettingsStore store;
+    KeyMap keys;
+    keys.load(store);
+    dev.Inp_time_down();  // start-up -> time face
+    dev.Inp_time_up();
+    auto deliver = [&](const QKeyEvent& e) {
+        if (const auto vk = deviceKeyOf(e)) FormKeyDown(dev, keys.KeyBindings, *vk);
+    };
+    deliver(press(Qt::Key_1, Qt::KeypadModifier, 87));
+    EXPECT_EQ(dev.state.DeviceMode, mode::Time1);
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    deliver(press(Qt::Key_Exclam, Qt::ShiftModifier, 10));
+#else
+    deliver(press(Qt::Key_1, Qt::ShiftModifier));
+#endif
+    EXPECT_EQ(dev.state.DeviceMode, mode::GameAReady);
 }
 
 }  // namespace
