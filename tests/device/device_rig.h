@@ -19,12 +19,11 @@ struct Rig {
             dev.face.setPicture(seg::bigGlyph(d), std::make_shared<Picture>());
             dev.face.setPicture(seg::smallGlyph(d), std::make_shared<Picture>());
         }
+        dev.Gam_Set_Mode();  // the start-up face, as the launch builds it
     }
-
     void at(int hour, int minute, int month = 1, int day = 1) {
         clock.set({2024, month, day, hour, minute, 0});
     }
-    // Runs every tick due up to now + ms, as a punctual host would.
     void run(Millis ms) {
         const Millis end = dev.timers.now() + ms;
         while (auto d = dev.timers.nextDeadline()) {
@@ -33,15 +32,14 @@ struct Rig {
         }
         dev.timers.advance_to(end);
     }
-    void launch() {
-        dev.state.DeviceMode = 0;
+    void enter(int m) {
+        dev.state.DeviceMode = m;
         dev.Gam_Set_Mode();
     }
     int mode() const { return dev.state.DeviceMode; }
     bool on(Ctl c) const { return dev.face[c].visible; }
     bool running(TimerId id) const { return dev.timers[id].enabled(); }
-
-    // The five digit places: a big digit, 's' + digit for a small one, '_' blank.
+    // The five digit places: a digit ('s' before a small one), '_' for blank.
     std::string digits() const {
         std::string out;
         for (int place = 1; place <= 5; ++place) {
@@ -49,10 +47,7 @@ struct Rig {
             char c = '_';
             for (int d = 0; d <= 9; ++d) {
                 if (p && p == dev.face[seg::bigGlyph(d)].picture) c = char('0' + d);
-                if (p && p == dev.face[seg::smallGlyph(d)].picture) {
-                    out += 's';
-                    c = char('0' + d);
-                }
+                if (p && p == dev.face[seg::smallGlyph(d)].picture) c = (out += 's', char('0' + d));
             }
             out += c;
         }

@@ -8,276 +8,169 @@ namespace {
 
 using testing::Rig;
 
-// Brings a freshly launched device to mode m through the buttons alone.
-void reach(Rig& r, int m) {
-    r.launch();
-    if (m == 0) return;
-    r.dev.Inp_time_down();  // 0 -> 1
-    r.dev.Inp_time_up();
-    if (m >= 6) {
-        m == 6 ? r.dev.Inp_game_a_down() : r.dev.Inp_game_b_down();
-        return;  // the game button stays held: releasing it would start the game
-    }
-    while (r.mode() != m) {
-        r.dev.Inp_time_down();
-        r.dev.Inp_time_up();
-    }
-}
-
-TEST(ModeTable, TimeCyclesThroughTheClockFacesAndLeavesGameOver) {
-    Rig r;
-    r.launch();
-    const int expected[] = {1, 2, 3, 4, 5, 1, 2};
-    for (int m : expected) {
-        r.dev.Inp_time_down();
-        r.dev.Inp_time_up();
-        EXPECT_EQ(r.mode(), m);
-    }
-    r.dev.state.DeviceMode = mode::GameOver;
-    r.dev.Inp_time_down();
-    EXPECT_EQ(r.mode(), mode::Time1);
-    EXPECT_TRUE(r.on(Ctl::im_panel_time_1));
-}
-
-TEST(ModeTable, GameButtonsLeadToTheReadyFacesFromClockFacesAndGameOver) {
-    for (int from : {1, 2, 3, 4, 5, 10}) {
-        for (bool gameA : {true, false}) {
-            Rig r;
-            reach(r, from == 10 ? 1 : from);
-            r.dev.state.DeviceMode = from;
-            gameA ? r.dev.Inp_game_a_down() : r.dev.Inp_game_b_down();
-            EXPECT_EQ(r.mode(), gameA ? 6 : 7) << "from mode " << from;
-        }
-    }
-}
-
-TEST(ModeTable, AnyModeButtonOnTheStartupFaceShowsTheTime) {
-    for (int button = 0; button < 3; ++button) {
+TEST(ModeTable, EveryTransitionAndEveryIgnoredPress) {
+    using Op = void (Device::*)();
+    const Op T = &Device::Inp_time_down, A = &Device::Inp_game_a_down,
+             B = &Device::Inp_game_b_down, a = &Device::Inp_game_a_up,
+             b = &Device::Inp_game_b_up;
+    struct Row {
+        int from;
+        Op op;
+        int to;
+    };
+    const Row rows[] = {
+        {0, T, 1}, {1, T, 2}, {2, T, 3},  {3, T, 4}, {4, T, 5}, {5, T, 1}, {10, T, 1},
+        {0, A, 1}, {0, B, 1}, {1, A, 6},  {2, B, 7}, {3, A, 6}, {4, B, 7}, {5, A, 6},
+        {10, A, 6}, {10, B, 7}, {6, a, 8}, {7, b, 9},
+        // Ignored: mode buttons on ready faces and in a game, releases elsewhere.
+        {6, T, 6}, {6, B, 6}, {7, A, 7}, {8, T, 8}, {8, A, 8}, {9, B, 9}, {1, a, 1}, {0, b, 0}};
+    for (const Row& row : rows) {
         Rig r;
-        r.launch();
-        if (button == 0) r.dev.Inp_time_down();
-        if (button == 1) r.dev.Inp_game_a_down();
-        if (button == 2) r.dev.Inp_game_b_down();
-        EXPECT_EQ(r.mode(), mode::Time1);
-        // Releasing the game button there starts no game.
-        r.dev.Inp_game_a_up();
-        r.dev.Inp_game_b_up();
-        EXPECT_EQ(r.mode(), mode::Time1);
+        r.dev.state.DeviceMode = row.from;
+        (r.dev.*row.op)();
+        EXPECT_EQ(r.mode(), row.to) << "from mode " << row.from;
     }
 }
 
-TEST(ModeTable, ModeButtonsAreIgnoredOnReadyFacesAndDuringAGame) {
-    for (int m : {6, 7, 8, 9}) {
-        Rig r;
-        reach(r, m <= 7 ? m : 6);
-        r.dev.state.DeviceMode = m;
-        r.dev.Inp_time_down();
-        r.dev.Inp_time_up();
-        r.dev.Inp_game_b_down();
-        r.dev.Inp_game_a_down();
-        EXPECT_EQ(r.mode(), m);
-    }
-}
-
-TEST(ModeTable, GameStartsOnReleaseNotOnPressOrRepeat) {
+TEST(ModeTable, HeldGameButtonKeepsTheReadyFaceAndStartsOnRelease) {
     Rig r;
-    reach(r, 1);
-    r.dev.Inp_game_a_down();
-    EXPECT_EQ(r.mode(), mode::GameAReady);
-    for (int i = 0; i < 5; ++i) r.dev.Inp_game_a_down();  // key repeat of a held key
+    r.enter(mode::Time1);
+    for (int i = 0; i < 4; ++i) r.dev.Inp_game_a_down();  // a held key repeats
     r.run(60000);
     EXPECT_EQ(r.mode(), mode::GameAReady);
     EXPECT_TRUE(r.on(Ctl::btn_game_a_down));
     r.dev.Inp_game_a_up();
     EXPECT_EQ(r.mode(), mode::GameA);
     EXPECT_FALSE(r.on(Ctl::btn_game_a_down));
-    EXPECT_FALSE(r.dev.state.GameAHeld);
-    // The ready face stays on the LCD while the game starts.
-    EXPECT_TRUE(r.on(seg::hero(2)));
-
-    Rig b;
-    reach(b, 7);
-    b.dev.Inp_game_b_up();
-    EXPECT_EQ(b.mode(), mode::GameB);
+    EXPECT_TRUE(r.on(seg::hero(2)));  // the ready face stays while the game starts
 }
 
-TEST(ModeTable, ReleaseOutsideAReadyFaceOnlyClearsTheLatch) {
+TEST(ModeTable, HeldLeftBlocksTimeUntilAnyReleaseOfTheSharedLatch) {
     Rig r;
-    reach(r, 3);
-    r.dev.Inp_game_b_down();  // 3 -> 7
-    r.dev.state.DeviceMode = mode::Alarm;
-    r.dev.Inp_game_b_up();
-    EXPECT_EQ(r.mode(), mode::Alarm);
-    EXPECT_FALSE(r.dev.state.GameBHeld);
-    EXPECT_FALSE(r.on(Ctl::btn_game_b_down));
+    r.enter(mode::Time1);
+    r.dev.Inp_left_down();
+    r.dev.Inp_time_down();
+    EXPECT_EQ(r.mode(), mode::Time1);
+    EXPECT_TRUE(r.on(Ctl::btn_time_down));
+    r.dev.Inp_time_up();
+    r.dev.Inp_time_down();
+    EXPECT_EQ(r.mode(), mode::Time2);
+    r.dev.Inp_time_down();  // held TIME acts once
+    EXPECT_EQ(r.mode(), mode::Time2);
 }
 
-TEST(ModeTable, SetModeAboveNineBuildsNothing) {
-    Rig r;
-    reach(r, 4);
-    r.run(5);
-    const std::string before = r.digits();
-    r.dev.state.DeviceMode = mode::GameOver;
-    r.dev.Gam_Set_Mode();
-    EXPECT_EQ(r.digits(), before);
-    EXPECT_TRUE(r.running(TimerId::Date));
-}
-
-TEST(StartupFace, EverySegmentLitThenTheTimeAfterThirtySeconds) {
+TEST(StartupFace, AllLitThenTheTimeAfterThirtySeconds) {
     Rig r;
     r.at(9, 5);
-    r.launch();
     EXPECT_EQ(r.digits(), "8888s8");
-    for (Ctl c : seg::kPanelIcons) EXPECT_TRUE(r.on(c));
-    EXPECT_TRUE(r.on(seg::shot(3, 4)));
+    EXPECT_TRUE(r.on(Ctl::im_panel_bell) && r.on(seg::shot(3, 4)) && r.on(seg::panelMissMark(3)));
     r.run(29999);
     EXPECT_EQ(r.mode(), mode::Startup);
-    r.run(1);
+    r.run(2);
     EXPECT_EQ(r.mode(), mode::Time1);
-    EXPECT_FALSE(r.running(TimerId::Startup));
-    r.run(1);
     EXPECT_EQ(r.digits(), "_905_");
     EXPECT_FALSE(r.on(seg::shot(3, 4)));
+    EXPECT_FALSE(r.running(TimerId::Startup));
 }
 
-TEST(StartupFace, LeftEarlyTheStartupTimerNeverReturnsToTheTime) {
+TEST(StartupFace, LeftEarlyItsTimerIsStoppedAndALateTickIsHarmless) {
     Rig r;
-    r.launch();
     r.run(10000);
-    r.dev.Inp_game_a_down();
-    r.dev.Inp_game_a_up();
+    r.dev.Inp_game_b_down();
+    r.dev.Inp_game_b_up();
     EXPECT_FALSE(r.running(TimerId::Startup));
-    r.dev.Inp_time_down();  // on to the second time face
+    r.dev.Inp_time_down();
     r.run(40000);
-    EXPECT_EQ(r.mode(), mode::Time2);
-    // A tick that was already due when the face changed finds the guard.
-    r.dev.Timer_StartupTimer();
+    r.dev.Timer_StartupTimer();  // a tick that was already due
     EXPECT_EQ(r.mode(), mode::Time2);
     EXPECT_TRUE(r.on(Ctl::im_panel_time_2));
     EXPECT_FALSE(r.running(TimerId::Startup));
 }
 
-TEST(ClockFaces, TimeIsTwelveHourWithAmPm) {
+TEST(ClockFaces, TwelveHourTimeWithAmPmFollowingTheClock) {
     struct Case {
         int hour, minute;
         const char* digits;
         bool pm;
     };
     for (const Case& c : {Case{0, 7, "1207_", false}, Case{12, 30, "1230_", true},
-                          Case{9, 5, "_905_", false}, Case{23, 59, "1159_", true},
-                          Case{11, 0, "1100_", false}}) {
+                          Case{9, 5, "_905_", false}, Case{23, 59, "1159_", true}}) {
         Rig r;
         r.at(c.hour, c.minute);
-        reach(r, 1);
-        r.run(1);  // the face is drawn on the first tick
+        r.enter(mode::Time1);
+        r.run(1);  // drawn on the first tick
         EXPECT_EQ(r.digits(), c.digits) << c.hour << ":" << c.minute;
         EXPECT_EQ(r.on(Ctl::im_panel_time_pm), c.pm);
         EXPECT_EQ(r.on(Ctl::im_panel_time_am), !c.pm);
-        EXPECT_TRUE(r.on(Ctl::im_panel_time_colon));
+        r.at(10, 11);
+        r.run(1000);
+        EXPECT_EQ(r.digits(), "1011_");
     }
-}
-
-TEST(ClockFaces, TimeFollowsTheClockEverySecond) {
-    Rig r;
-    r.at(11, 59);
-    reach(r, 1);
-    r.run(1);
-    r.at(12, 0);
-    r.run(999);
-    EXPECT_EQ(r.digits(), "1159_");
-    r.run(1);
-    EXPECT_EQ(r.digits(), "1200_");
-    EXPECT_TRUE(r.on(Ctl::im_panel_time_pm));
 }
 
 TEST(ClockFaces, SecondTimeFaceKeepsTheClockAndItsMark) {
     Rig r;
     r.at(15, 42);
-    reach(r, 1);
+    r.enter(mode::Time1);
     r.run(500);
     r.dev.Inp_time_down();
-    EXPECT_EQ(r.mode(), mode::Time2);
     EXPECT_FALSE(r.on(Ctl::im_panel_time_1));
-    EXPECT_TRUE(r.on(Ctl::im_panel_time_2));
-    EXPECT_TRUE(r.on(Ctl::im_panel_time_pm));
-    EXPECT_EQ(r.digits(), "_342_");
-    EXPECT_TRUE(r.running(TimerId::Clock));
+    EXPECT_TRUE(r.on(Ctl::im_panel_time_2) && r.on(Ctl::im_panel_time_pm));
     r.at(15, 43);
     r.run(1000);
     EXPECT_EQ(r.digits(), "_343_");
 }
 
-TEST(ClockFaces, DateShowsMonthAndDayWithBlankTens) {
-    struct Case {
-        int month, day;
-        const char* digits;
-    };
-    for (const Case& c : {Case{3, 7, "_3_7_"}, Case{12, 25, "1225_"}, Case{10, 1, "10_1_"}}) {
-        Rig r;
-        r.at(8, 0, c.month, c.day);
-        reach(r, 4);
-        EXPECT_TRUE(r.on(Ctl::im_panel_date));
-        EXPECT_TRUE(r.on(Ctl::im_panel_time_colon));
-        EXPECT_FALSE(r.on(Ctl::im_panel_time_am));
-        r.run(1);
-        EXPECT_EQ(r.digits(), c.digits);
-    }
-}
-
-TEST(ClockFaces, AlarmAndChronoAreFixedFaces) {
+TEST(ClockFaces, DateAlarmAndChrono) {
     Rig r;
-    r.at(18, 30);
-    reach(r, 3);
-    EXPECT_EQ(r.digits(), "1200_");
-    EXPECT_TRUE(r.on(Ctl::im_panel_alarm));
-    EXPECT_TRUE(r.on(Ctl::im_panel_time_am));
-    EXPECT_FALSE(r.on(Ctl::im_panel_time_pm));
-    EXPECT_FALSE(r.on(Ctl::im_panel_time_2));
-    r.run(5000);
-    EXPECT_EQ(r.digits(), "1200_");  // the clock no longer draws here
+    r.at(18, 30, 3, 7);
+    r.enter(mode::Date);
+    r.run(1);
+    EXPECT_EQ(r.digits(), "_3_7_");
+    EXPECT_TRUE(r.on(Ctl::im_panel_date) && r.on(Ctl::im_panel_time_colon));
+    r.at(18, 30, 12, 25);
+    r.run(1000);
+    EXPECT_EQ(r.digits(), "1225_");
 
     r.dev.Inp_time_down();
     r.dev.Inp_time_up();
-    r.dev.Inp_time_down();
-    EXPECT_EQ(r.mode(), mode::Chrono);
     r.run(5000);
-    EXPECT_EQ(r.digits(), "0000s0");
+    EXPECT_EQ(r.digits(), "0000s0");  // chrono: nothing draws over it
     EXPECT_TRUE(r.on(Ctl::im_panel_chrono));
-    EXPECT_FALSE(r.on(Ctl::im_panel_date));
-    EXPECT_FALSE(r.running(TimerId::Date));
+    EXPECT_FALSE(r.on(Ctl::im_panel_date) || r.running(TimerId::Date));
+
+    r.enter(mode::Alarm);
+    EXPECT_EQ(r.digits(), "1200_");
+    EXPECT_TRUE(r.on(Ctl::im_panel_alarm) && r.on(Ctl::im_panel_time_am));
+    EXPECT_FALSE(r.on(Ctl::im_panel_time_pm) || r.on(Ctl::im_panel_chrono));
 }
 
-TEST(ReadyFace, ShowsTheGameItsHighScoreAndTheStartingFigures) {
+TEST(ReadyFace, GameHighScoreAndTheStartingFigures) {
     for (bool gameA : {true, false}) {
         Rig r;
-        r.dev.state.game.HiScoreA = 1230;
-        r.dev.state.game.HiScoreB = 40;
-        r.dev.state.game.MissCount = 2;
-        reach(r, gameA ? 6 : 7);
+        GameState& g = r.dev.state.game;
+        g.HiScoreA = 1230;
+        g.HiScoreB = 40;
+        g.MissCount = 2;
+        r.enter(gameA ? mode::GameAReady : mode::GameBReady);
         EXPECT_EQ(r.digits(), gameA ? "1230_" : "__40_");
         EXPECT_EQ(r.on(Ctl::im_panel_game_a), gameA);
         EXPECT_EQ(r.on(Ctl::im_panel_game_b), !gameA);
-        EXPECT_TRUE(r.on(Ctl::im_panel_sound));
-        EXPECT_TRUE(r.dev.state.DeviceSoundOn);
-        EXPECT_FALSE(r.on(Ctl::im_panel_time_colon));
-        EXPECT_TRUE(r.on(seg::miss(1)));
-        EXPECT_TRUE(r.on(seg::miss(2)));
-        EXPECT_FALSE(r.on(seg::miss(3)));
-        for (int c = 1; c <= 3; ++c)
+        EXPECT_TRUE(r.on(Ctl::im_panel_sound) && r.dev.state.DeviceSoundOn);
+        EXPECT_TRUE(r.on(seg::miss(1)) && r.on(seg::miss(2)));
+        EXPECT_FALSE(r.on(seg::miss(3)) || r.on(Ctl::im_panel_time_colon));
+        for (int c = 1; c <= 3; ++c) {
             for (int k = 1; k <= 3; ++k) EXPECT_TRUE(r.on(seg::saveme(c, k)));
-        for (int i = 1; i <= 3; ++i) {
-            EXPECT_FALSE(r.on(seg::panelMissMark(i)));
-            EXPECT_EQ(r.on(seg::hero(i)), i == 2);
-            EXPECT_EQ(r.on(seg::enemyHelper(i)), i == 2);
+            EXPECT_FALSE(r.on(seg::panelMissMark(c)));
+            EXPECT_EQ(r.on(seg::hero(c)), c == 2);
+            EXPECT_EQ(r.on(seg::enemyHelper(c)), c == 2);
         }
-        EXPECT_EQ(r.dev.state.game.MissCount, 0);
-        EXPECT_EQ(r.dev.state.game.HeroPosition, 2);
+        EXPECT_EQ(g.MissCount, 0);
     }
 }
 
-TEST(Timers, FacesStopEveryTimerButKeepIntervals) {
+TEST(ReadyFace, EnteringStopsEveryTimerAndKeepsTheirIntervals) {
     Rig r;
-    reach(r, 1);
     for (int i = 0; i < kTimerCount; ++i) {
         r.dev.timers[TimerId(i)].setInterval(100 + i);
         r.dev.timers[TimerId(i)].setEnabled(true);
@@ -288,28 +181,6 @@ TEST(Timers, FacesStopEveryTimerButKeepIntervals) {
         EXPECT_FALSE(r.running(TimerId(i))) << timerName(TimerId(i));
         EXPECT_EQ(r.dev.timers[TimerId(i)].interval(), 100 + i);
     }
-}
-
-TEST(Latches, HeldLeftBlocksTimeUntilAReleaseOfTheSharedLatch) {
-    Rig r;
-    reach(r, 1);
-    r.dev.Inp_left_down();
-    r.dev.Inp_time_down();
-    EXPECT_EQ(r.mode(), mode::Time1);
-    EXPECT_TRUE(r.on(Ctl::btn_time_down));  // the pressed picture still shows
-    r.dev.Inp_time_up();                    // any release of the latch frees it
-    r.dev.Inp_time_down();
-    EXPECT_EQ(r.mode(), mode::Time2);
-    r.dev.Inp_left_up();
-    EXPECT_FALSE(r.on(Ctl::btn_left_down));
-    EXPECT_FALSE(r.dev.state.KeyHeld);
-}
-
-TEST(Latches, HeldTimeActsOnce) {
-    Rig r;
-    reach(r, 1);
-    for (int i = 0; i < 4; ++i) r.dev.Inp_time_down();
-    EXPECT_EQ(r.mode(), mode::Time2);
 }
 
 }  // namespace

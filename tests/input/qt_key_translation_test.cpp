@@ -10,56 +10,50 @@
 namespace zx {
 namespace {
 
-QKeyEvent press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, quint32 scan = 0,
-                bool repeat = false) {
-    return QKeyEvent(QEvent::KeyPress, key, mods, scan, 0, 0, QString(), repeat);
-}
-QKeyEvent release(int key, bool repeat) {
-    return QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, 0, 0, 0, QString(), repeat);
+QKeyEvent press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, quint32 scan = 0) {
+    return QKeyEvent(QEvent::KeyPress, key, mods, scan, 0, 0);
 }
 
-TEST(KeyTranslation, DigitRowGivesItsDigitWhateverShiftDoes) {
+TEST(KeyTranslation, CodesOfDigitsLettersAndNamedKeys) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers mods;
+        quint32 scan;
+        int vk;
+    };
+    const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier, pad = Qt::KeypadModifier;
+    const Case cases[] = {
+        {Qt::Key_0, none, 0, '0'},  // no native code: the key itself
+        {Qt::Key_7, Qt::ControlModifier, 0, '7'},
+        {Qt::Key_1, pad, 87, 97},  // keypad digits have codes of their own
+        {Qt::Key_9, pad, 81, 105},
+        {Qt::Key_A, none, 0, 'A'},       {Qt::Key_Z, shift, 52, 'Z'},
+        {Qt::Key_Left, none, 0, 37},     {Qt::Key_Down, none, 0, 40},
+        {Qt::Key_Shift, none, 0, 16},    {Qt::Key_Control, none, 105, 17},
+        {Qt::Key_Alt, none, 0, 18},      {Qt::Key_Space, none, 0, 32},
+        {Qt::Key_Return, none, 0, 13},   {Qt::Key_Enter, pad, 0, 13},
+        {Qt::Key_Escape, none, 0, 27},   {Qt::Key_F1, none, 0, 112},
+        {Qt::Key_F12, none, 0, 123},     {Qt::Key_Tab, none, 0, 0},
+        {Qt::Key_Meta, none, 0, 0},
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-    // X11 key codes of the digit row: 10..18 for 1..9, 19 for 0.
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_Exclam, Qt::ShiftModifier, 10)), '1');
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_At, Qt::ShiftModifier, 11)), '2');
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_ParenRight, Qt::ShiftModifier, 19)), '0');
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_9, Qt::NoModifier, 18)), '9');
-    // A layout whose digit row types other symbols unshifted.
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_Ampersand, Qt::NoModifier, 10)), '1');
+        // X11 key codes of the digit row (10..18 for 1..9, 19 for 0) decide,
+        // whatever symbol Shift or the layout gives.
+        {Qt::Key_Exclam, shift, 10, '1'},
+        {Qt::Key_ParenRight, shift, 19, '0'},
+        {Qt::Key_Ampersand, none, 10, '1'},
 #endif
-    // Without a native code the key itself is used.
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_0)), '0');
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_7, Qt::ControlModifier)), '7');
-}
-
-TEST(KeyTranslation, KeypadDigitsHaveTheirOwnCodes) {
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_0, Qt::KeypadModifier, 90)), 96);
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_1, Qt::KeypadModifier, 87)), 97);
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_9, Qt::KeypadModifier, 81)), 105);
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_Enter, Qt::KeypadModifier, 104)), 13);
-}
-
-TEST(KeyTranslation, LettersAndNamedKeys) {
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_A)), 'A');
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_Z, Qt::ShiftModifier, 52)), 'Z');
-    const std::pair<int, int> named[] = {
-        {Qt::Key_Left, 37},  {Qt::Key_Up, 38},    {Qt::Key_Right, 39},  {Qt::Key_Down, 40},
-        {Qt::Key_Shift, 16}, {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},  {Qt::Key_Space, 32},
-        {Qt::Key_Return, 13}, {Qt::Key_Escape, 27}, {Qt::Key_F1, 112},  {Qt::Key_F12, 123}};
-    for (auto [key, vk] : named) EXPECT_EQ(virtualKeyOf(press(key)), vk) << key;
-    // Both keys of a pair report one code: the right Ctrl has another scan code.
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_Control, Qt::ControlModifier, 105)), 17);
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_Meta)), 0);
-    EXPECT_EQ(virtualKeyOf(press(Qt::Key_Tab)), 0);
-    EXPECT_FALSE(deviceKeyOf(press(Qt::Key_Tab)));
+    };
+    for (const Case& c : cases) EXPECT_EQ(virtualKeyOf(press(c.key, c.mods, c.scan)), c.vk) << c.key;
 }
 
 TEST(KeyTranslation, AutoRepeatReleasesAreDroppedPressesPass) {
-    EXPECT_TRUE(isDroppedAutoRepeat(release(Qt::Key_Left, true)));
-    EXPECT_FALSE(deviceKeyOf(release(Qt::Key_Left, true)));
-    EXPECT_EQ(deviceKeyOf(release(Qt::Key_Left, false)), 37);
-    EXPECT_EQ(deviceKeyOf(press(Qt::Key_Left, Qt::NoModifier, 113, true)), 37);
+    const QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Left, {}, 113, 0, 0, {}, true);
+    const QKeyEvent realUp(QEvent::KeyRelease, Qt::Key_Left, {}, 113, 0, 0, {}, false);
+    const QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_Left, {}, 113, 0, 0, {}, true);
+    EXPECT_FALSE(deviceKeyOf(repeatUp));
+    EXPECT_EQ(deviceKeyOf(realUp), 37);
+    EXPECT_EQ(deviceKeyOf(repeatDown), 37);
+    EXPECT_FALSE(deviceKeyOf(press(Qt::Key_Tab)));
 }
 
 TEST(KeyTranslation, ShiftedDigitPressesGameAAndTheKeypadDigitDoesNot) {
@@ -69,8 +63,7 @@ TEST(KeyTranslation, ShiftedDigitPressesGameAAndTheKeypadDigitDoesNot) {
     MemorySettingsStore store;
     KeyMap keys;
     keys.load(store);
-    dev.Inp_time_down();  // start-up -> time face
-    dev.Inp_time_up();
+    dev.state.DeviceMode = mode::Time1;
     auto deliver = [&](const QKeyEvent& e) {
         if (const auto vk = deviceKeyOf(e)) FormKeyDown(dev, keys.KeyBindings, *vk);
     };
