@@ -1,0 +1,13 @@
+// Message boxes on the desktop.
+#include "app/dialogs.h"
+
+#include <QMessageBox>
+
+namespace zx {
+
+void QtDialogs::showError(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace zx

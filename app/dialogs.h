@@ -1,0 +1,20 @@
+// Modal message boxes, behind an interface so that tests can answer them.
+#pragma once
+
+#include <QString>
+
+namespace zx {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal box titled "Error" with one OK button; returns when it is closed.
+    virtual void showError(const QString& text) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    void showError(const QString& text) override;
+};
+
+}  // namespace zx

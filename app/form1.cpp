@@ -1,0 +1,110 @@
+// Creation, painting and shaping of the device window.
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "config/gfxinit.h"
+
+namespace zx {
+
+static const char* const kTitle = "Zorbanix (Quentrel, Tikkabo) Simulator";
+
+TForm1::TForm1(Form1Deps deps)
+    : QWidget(nullptr, Qt::FramelessWindowHint),
+      deps_(deps),
+      device_(deps.clock, deps.random),
+      host_(device_.timers, this) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QString::fromLatin1(kTitle));
+    device_.face.setObserver(this);
+    FormCreate();
+}
+
+TForm1::~TForm1() { device_.face.setObserver(nullptr); }
+
+QSize TForm1::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+void TForm1::FormCreate() {
+    QApplication::setApplicationDisplayName(QString::fromLatin1(kTitle));
+    // Off-screen until the launch: the window exists but nobody sees it.
+    const QSize screen = screenSize();
+    move(-screen.width(), -screen.height());
+    // The segment groups and the control table are fixed data of the core.
+    FullscreenMode = deps_.settings.ReadBool("FullscreenMode", true);
+    LoadSkinAndApply();
+    GameMenuOpen = false;
+    GameState& game = device_.state.game;
+    game.HiScoreA = deps_.settings.ReadInteger("HiScore1", game.HiScoreA);
+    game.HiScoreB = deps_.settings.ReadInteger("HiScore2", game.HiScoreB);
+    device_.state.KeyHeld = device_.state.GameAHeld = device_.state.GameBHeld = false;
+    game.HeroActive = game.ShotReady = false;
+}
+
+void TForm1::LoadSkinAndApply() {
+    const QSize screen = screenSize();
+    SkinContext ctx;
+    ctx.configPath = QDir(deps_.programDir).filePath("Config.ini").toStdString();
+    ctx.screenWidth = screen.width();
+    ctx.screenHeight = screen.height();
+    ctx.fullscreen = FullscreenMode;
+    const SkinResult result = LoadSkin(device_.face, ctx);
+    applyShape();
+    if (result.ok()) return;
+    deps_.dialogs.showError(QString::fromStdString(result.message));
+    if (result.status == SkinStatus::ConfigMissing) {
+        // Ends the program as soon as the event loop runs.
+        terminationRequested_ = true;
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
+
+void TForm1::applyShape() {
+    const WindowLook& look = device_.face.look();
+    setFixedSize(look.clientWidth, look.clientHeight);
+    if (look.colourKeyOn)
+        setMask(painter_.mask(device_.face));
+    else
+        clearMask();
+    update();
+}
+
+void TForm1::centreOnScreen() {
+    const QSize screen = screenSize();
+    move(std::max(0, (screen.width() - width()) / 2), std::max(0, (screen.height() - height()) / 2));
+}
+
+void TForm1::launch() {
+    centreOnScreen();
+    host_.sync();
+    device_.state.DeviceMode = mode::Startup;
+    device_.Gam_Set_Mode();
+    raise();
+    activateWindow();
+}
+
+void TForm1::areaChanged(const Rect& r) { update(QRect(r.x, r.y, r.w, r.h)); }
+
+void TForm1::lookChanged() {
+    const WindowLook& look = device_.face.look();
+    setFixedSize(look.clientWidth, look.clientHeight);
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    painter_.paint(p, device_.face, event->rect());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+}
+
+}  // namespace zx

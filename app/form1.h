@@ -1,0 +1,65 @@
+// TForm1: the device window. It owns the device core, paints its face and
+// turns the window system's events into the core's operations.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "app/dialogs.h"
+#include "app/face_painter.h"
+#include "app/timer_host.h"
+#include "config/settings_store.h"
+#include "device/device.h"
+
+namespace zx {
+
+// What the device window is built from: the settings, the message boxes, the
+// clock and random source, and the folder that holds Config.ini.
+struct Form1Deps {
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    Clock& clock;
+    Random& random;
+    QString programDir;  // the executable's folder
+};
+
+class TForm1 : public QWidget, private FaceObserver {
+    Q_OBJECT
+public:
+    explicit TForm1(Form1Deps deps);
+    ~TForm1() override;
+
+    Device& device() { return device_; }
+    bool fullscreenMode() const { return FullscreenMode; }
+    bool terminationRequested() const { return terminationRequested_; }
+
+    // Brings the window on screen with the all-segments face. Stands in for
+    // the splash window's launch until that window exists.
+    void launch();
+    // Puts the window's top-left corner at the screen's centre, clamped at 0.
+    void centreOnScreen();
+    // Reloads the skin for the current presentation and reshapes the window.
+    void LoadSkinAndApply();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void areaChanged(const Rect& r) override;
+    void lookChanged() override;
+    void applyShape();
+    QSize screenSize() const;
+
+    Form1Deps deps_;
+    Device device_;
+    TimerHost host_;
+    FacePainter painter_;
+    bool FullscreenMode = true;
+    bool GameMenuOpen = false;
+    bool terminationRequested_ = false;
+};
+
+}  // namespace zx

@@ -1,0 +1,142 @@
+// The device window on the offscreen platform: creation, shape and painting.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include "app/form1.h"
+
+namespace zx {
+namespace {
+
+struct RecordingDialogs : Dialogs {
+    QStringList errors;
+    void showError(const QString& text) override { errors << text; }
+};
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QImage bg(542, 359, QImage::Format_RGB32);
+        bg.fill(QColor(255, 0, 255));
+        QPainter p(&bg);
+        p.fillRect(20, 20, 500, 319, QColor(40, 60, 80));
+        p.end();
+        QDir().mkpath(dir.filePath("Graphics/Skin"));
+        bg.save(dir.filePath("Graphics/Skin/bg.png"));
+        QImage seg(10, 10, QImage::Format_RGB32);
+        seg.fill(QColor(0, 200, 0));
+        seg.save(dir.filePath("Graphics/Skin/seg.png"));
+        QDir::setCurrent(dir.path());
+    }
+    void writeConfig(const QByteArray& text) {
+        QFile f(dir.filePath("Config.ini"));
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+    }
+    std::unique_ptr<TForm1> create() {
+        return std::make_unique<TForm1>(Form1Deps{settings, dialogs, clock, random, dir.path()});
+    }
+    static QSize screen() { return QGuiApplication::primaryScreen()->geometry().size(); }
+
+    QTemporaryDir dir;
+    MemorySettingsStore settings;
+    RecordingDialogs dialogs;
+    FixedClock clock;
+    SeededRandom random{1};
+    const QByteArray skin =
+        "[Image1]\nFilename=bg.png\nWidth=542\nHeight=359\n"
+        "[Image58]\nFilename=seg.png\nLeft=100\nTop=100\nWidth=10\nHeight=10\n";
+};
+
+TEST_F(Form1Test, StaysOffScreenUntilTheLaunchThenCentres) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    auto form = create();
+    form->show();
+    EXPECT_EQ(form->pos(), QPoint(-screen().width(), -screen().height()));
+    EXPECT_FALSE(form->device().face[Ctl::im_hero_1].visible);
+    EXPECT_EQ(form->size(), QSize(542, 359));
+    form->launch();
+    EXPECT_EQ(form->pos(), QPoint((screen().width() - 542) / 2, (screen().height() - 359) / 2));
+    EXPECT_TRUE(form->device().face[Ctl::im_hero_1].visible);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Zorbanix (Quentrel, Tikkabo) Simulator");
+}
+
+TEST_F(Form1Test, CentringClampsAtTheScreensTopLeft) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig("[Common]\nGameWidth=5000\nGameHeight=4000\n");
+    auto form = create();
+    form->centreOnScreen();
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
+}
+
+TEST_F(Form1Test, WindowedShapeCutsAwayTheColourKey) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    auto form = create();
+    const QRegion shape = form->mask();
+    EXPECT_FALSE(shape.contains(QPoint(5, 5)));
+    EXPECT_TRUE(shape.contains(QPoint(30, 30)));
+    EXPECT_TRUE(shape.contains(QPoint(105, 105)));
+}
+
+TEST_F(Form1Test, FullScreenCoversTheScreenWithoutShape) {
+    writeConfig(skin);
+    auto form = create();  // no setting: full screen
+    EXPECT_TRUE(form->fullscreenMode());
+    EXPECT_EQ(form->size(), screen());
+    EXPECT_TRUE(form->mask().isEmpty());
+}
+
+TEST_F(Form1Test, PaintsLitSegmentsOverTheSkin) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    auto form = create();
+    QImage before = form->grab().toImage();
+    EXPECT_EQ(before.pixelColor(105, 105), QColor(40, 60, 80));
+    form->device().vid.Vid_Show_Hero(1, true);
+    QImage after = form->grab().toImage();
+    EXPECT_EQ(after.pixelColor(105, 105), QColor(0, 200, 0));
+    EXPECT_EQ(after.pixelColor(30, 30), QColor(40, 60, 80));
+}
+
+TEST_F(Form1Test, MissingConfigShowsTheErrorAndEndsTheProgram) {
+    auto form = create();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0],
+              "Configuration file (Config.ini) not found. Please reinstall the game.");
+    EXPECT_TRUE(form->terminationRequested());
+}
+
+TEST_F(Form1Test, LoadErrorIsShownAndTheProgramGoesOn) {
+    writeConfig("[Fullscreen]\nBgColor=\n");
+    auto form = create();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], "'' is not a valid integer value");
+    EXPECT_FALSE(form->terminationRequested());
+}
+
+TEST_F(Form1Test, ReadsTheHighScores) {
+    settings.writeText("HiScore1", "120");
+    settings.writeText("HiScore2", "abc");
+    writeConfig(skin);
+    auto form = create();
+    EXPECT_EQ(form->device().state.game.HiScoreA, 120);
+    EXPECT_EQ(form->device().state.game.HiScoreB, 0);
+}
+
+}  // namespace
+}  // namespace zx
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,57 @@
+// Runs the real program on a private Xvfb display: start, screenshot, keys.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace zx::e2e {
+
+class XvfbSession {
+public:
+    // Starts Xvfb with a black root window of the given size.
+    XvfbSession(int width, int height);
+    ~XvfbSession();
+
+    bool ok() const { return ok_; }
+    const QString& display() const { return display_; }
+
+    // Runs a helper tool (xdotool, import) on the display; returns its output.
+    QString tool(const QString& program, const QStringList& args, int timeoutMs = 10000);
+    QImage screenshot();
+
+private:
+    QProcess xvfb_;
+    QString display_;
+    QTemporaryDir dir_;
+    bool ok_ = false;
+};
+
+// A copy of the program in a folder of its own, as a player installs it.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const;
+    // Writes a settings file into the private XDG_CONFIG_HOME.
+    void writeSettings(const QString& generalSection) const;
+    // Starts the program in its folder on the display.
+    void start(const QString& display);
+    // True when the program has ended within the time.
+    bool waitForEnd(int ms);
+    QProcess& process() { return process_; }
+    ~ProgramFolder();
+
+private:
+    QTemporaryDir dir_;
+    QTemporaryDir config_;
+    QProcess process_;
+};
+
+// Polls until f() is true or the time is up.
+bool waitUntil(const std::function<bool()>& f, int ms);
+
+}  // namespace zx::e2e
