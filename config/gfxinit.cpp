@@ -133,8 +133,9 @@ SkinResult loadSkinImages(Face& face, const IniFile& ini, const std::string& ski
 SkinResult applySkin(Face& face, const IniFile& ini, const SkinContext& ctx) {
     const std::string skinDir =
         iniDirectory(ini.readString("Common", "SkinDir", "Graphics\\Skin\\"));
-    face.setClientSize(ini.readInteger("Common", "GameWidth", 542),
-                       ini.readInteger("Common", "GameHeight", 359));
+    // A negative size from the file would be no window at all; it is taken as 0.
+    face.setClientSize(std::max(0, ini.readInteger("Common", "GameWidth", 542)),
+                       std::max(0, ini.readInteger("Common", "GameHeight", 359)));
 
     int offX = 0, offY = 0;
     if (!ctx.fullscreen) {
@@ -174,8 +175,8 @@ ManualPages LoadManualPages(const std::string& configPath) {
     ManualPages m;
     const std::string dir =
         iniDirectory(ini.readString("Manual", "ManualDir", "Graphics\\Manual\\"));
-    m.clientHeight = ini.readInteger("Manual", "ManualHeight", 255);
-    m.clientWidth = ini.readInteger("Manual", "ManualWidth", 345);
+    m.clientHeight = std::max(0, ini.readInteger("Manual", "ManualHeight", 255));
+    m.clientWidth = std::max(0, ini.readInteger("Manual", "ManualWidth", 345));
     for (int n = 1; n <= kManualPageCount; ++n) {
         const std::string path = dir + std::to_string(n) + ".bmp";
         if (!fileExists(path)) {

@@ -101,6 +101,12 @@ TEST_F(SkinTest, FullscreenOffsets) {
 
     ASSERT_TRUE(load("GameOffsetX=5\n" + image, false).ok());
     EXPECT_EQ(face[skinImage(3)].rect, (Rect{10, 20, 30, 40})) << "windowed ignores offsets";
+
+    // Hand-edited extremes neither overflow nor give negative sizes.
+    ASSERT_TRUE(load("GameOffsetX=2147483647\n[Common]\nGameWidth=-5\n[Image3]\nLeft=100\nWidth=-1\n",
+                     true).ok());
+    EXPECT_EQ(face[skinImage(3)].rect.x, INT32_MAX);
+    EXPECT_EQ(face[skinImage(3)].rect.w, 0);
 }
 
 TEST_F(SkinTest, PicturesMarkersAndNil) {

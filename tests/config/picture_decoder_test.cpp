@@ -189,17 +189,5 @@ TEST(DamagedFiles, AbsurdSizesAreRefusedFromTheHeader) {
     EXPECT_EQ(decodeBmp(bmp.data(), bmp.size()).error, "Picture is too large (20000 x 20000 pixels)");
 }
 
-TEST(Transparency, LowerLeftColourOfABitmap) {
-    const Bytes b = test::bmpBytes(2, 2, 24, {0x00FF00, 0xFF0000, 0xFF00FF, 0x00FF00});
-    const auto r = decodeBmp(b.data(), b.size());
-    ASSERT_TRUE(r.ok());
-    const PictureRef t = withLowerLeftTransparent(r.picture);
-    EXPECT_EQ(t->pixel(0, 1), 0u);
-    EXPECT_EQ(t->pixel(1, 0), 0xFFFF0000u);
-    EXPECT_EQ(t->pixel(0, 0), 0xFF00FF00u) << "only the lower-left colour goes";
-    EXPECT_EQ(t->pixel(1, 1), 0xFF00FF00u);
-    EXPECT_EQ(r.picture->pixel(0, 1), 0xFFFF00FFu) << "the decoded picture itself is unchanged";
-}
-
 }  // namespace
 }  // namespace zx
