@@ -42,6 +42,8 @@ void TForm1::FormCreate() {
     FullscreenMode = deps_.settings.ReadBool("FullscreenMode", true);
     LoadSkinAndApply();
     GameMenuOpen = false;
+    keyMap_.load(deps_.settings);
+    keyMap_.UpdateButtonHints();
     GameState& game = device_.state.game;
     game.HiScoreA = deps_.settings.ReadInteger("HiScore1", game.HiScoreA);
     game.HiScoreB = deps_.settings.ReadInteger("HiScore2", game.HiScoreB);

@@ -5,12 +5,14 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "app/dialogs.h"
 #include "app/face_painter.h"
 #include "app/timer_host.h"
 #include "config/settings_store.h"
 #include "device/device.h"
+#include "input/key_map.h"
 
 namespace zx {
 
@@ -42,9 +44,17 @@ public:
     // Reloads the skin for the current presentation and reshapes the window.
     void LoadSkinAndApply();
 
+    const KeyMap& keyMap() const { return keyMap_; }
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void FormCreate();
@@ -52,11 +62,20 @@ private:
     void lookChanged() override;
     void applyShape();
     QSize screenSize() const;
+    // The topmost visible control under a point of the client area.
+    std::optional<Ctl> controlAt(QPoint p) const;
+    void updateCursor(QPoint p);
+    void im_backgroundMouseDown(Ctl image, QPoint inImage);
+    void im_backgroundMouseMove(Ctl image, QPoint inImage);
 
     Form1Deps deps_;
     Device device_;
     TimerHost host_;
     FacePainter painter_;
+    KeyMap keyMap_;
+    std::optional<Ctl> pressedImage_;  // the image that took the mouse press
+    int DragStartX = 0;
+    int DragStartY = 0;
     bool FullscreenMode = true;
     bool GameMenuOpen = false;
     bool terminationRequested_ = false;

@@ -1,0 +1,119 @@
+// Keyboard and mouse of the device window: buttons, hints, cursors and drag.
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+
+#include "app/form1.h"
+#include "input/button_dispatch.h"
+#include "input/qt_key_translation.h"
+
+namespace zx {
+
+static bool isDragImage(Ctl c) {
+    return c == Ctl::im_background || c == Ctl::im_background_screen_top || c == Ctl::btn_set_top;
+}
+
+static MouseButton mouseButtonOf(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton: return MouseButton::Left;
+        case Qt::RightButton: return MouseButton::Right;
+        case Qt::MiddleButton: return MouseButton::Middle;
+        default: return MouseButton::Other;
+    }
+}
+
+std::optional<Ctl> TForm1::controlAt(QPoint p) const {
+    for (auto it = kDrawingOrder.rbegin(); it != kDrawingOrder.rend(); ++it) {
+        const Control& c = device_.face[*it];
+        if (!c.visible || c.rect.empty() || *it == Ctl::im_backdrop) continue;
+        if (QRect(c.rect.x, c.rect.y, c.rect.w, c.rect.h).contains(p)) return *it;
+    }
+    return std::nullopt;
+}
+
+void TForm1::updateCursor(QPoint p) {
+    const auto c = controlAt(p);
+    if (c == Ctl::btn_set_top)
+        setCursor(Qt::WhatsThisCursor);
+    else if (c && buttonOfImage(*c))
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+bool TForm1::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const auto c = controlAt(help->pos());
+        const std::string hint = c ? keyMap_.hint(*c) : std::string();
+        if (hint.empty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), QString::fromStdString(hint), this);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const auto vk = deviceKeyOf(*event);
+    if (!vk) return;
+    host_.sync();
+    FormKeyDown(device_, keyMap_.KeyBindings, *vk);
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+    const auto vk = deviceKeyOf(*event);
+    if (!vk) return;
+    host_.sync();
+    FormKeyUp(device_, keyMap_.KeyBindings, *vk);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    const auto c = controlAt(p);
+    if (!c) return;
+    host_.sync();
+    pressedImage_ = c;
+    if (isDragImage(*c)) {
+        const Rect& r = device_.face[*c].rect;
+        if (event->button() == Qt::LeftButton) im_backgroundMouseDown(*c, p - QPoint(r.x, r.y));
+        return;
+    }
+    buttonImageMouseDown(device_, *c, mouseButtonOf(event->button()));
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (!(event->buttons() & Qt::LeftButton)) {
+        updateCursor(p);
+        return;
+    }
+    if (pressedImage_ && isDragImage(*pressedImage_)) {
+        const Rect& r = device_.face[*pressedImage_].rect;
+        im_backgroundMouseMove(*pressedImage_, p - QPoint(r.x, r.y));
+    }
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+    // The release belongs to the image that took the press, wherever the pointer is now.
+    if (!pressedImage_) return;
+    host_.sync();
+    const Ctl c = *pressedImage_;
+    if (event->buttons() == Qt::NoButton) pressedImage_.reset();
+    buttonImageMouseUp(device_, c, mouseButtonOf(event->button()));
+}
+
+void TForm1::im_backgroundMouseDown(Ctl, QPoint inImage) {
+    if (FullscreenMode) return;
+    DragStartX = inImage.x();
+    DragStartY = inImage.y();
+}
+
+void TForm1::im_backgroundMouseMove(Ctl, QPoint inImage) {
+    if (FullscreenMode) return;
+    // The image moves with the window, so the pointer keeps its place on it.
+    move(x() + inImage.x() - DragStartX, y() + inImage.y() - DragStartY);
+}
+
+}  // namespace zx
