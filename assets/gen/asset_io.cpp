@@ -1,0 +1,103 @@
+// Byte-stable file writers: no timestamps, no metadata that varies between builds.
+#include "asset_io.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace zxa {
+
+namespace {
+
+void makeParent(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
+// Qt writes the resolution into PNG and JPEG headers; pin it so the bytes never
+// depend on a screen or a default that could change.
+QImage normalised(const QImage& img, QImage::Format f) {
+    QImage out = img.convertToFormat(f);
+    out.setDotsPerMeterX(3780);
+    out.setDotsPerMeterY(3780);
+    return out;
+}
+
+void put16(QByteArray& b, quint16 v) { b.append(char(v & 0xff)).append(char(v >> 8)); }
+void put32(QByteArray& b, quint32 v) {
+    for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
+}
+
+}  // namespace
+
+QImage canvas(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+void saveBytes(const QByteArray& bytes, const QString& path) {
+    makeParent(path);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+void savePng(const QImage& img, const QString& path) {
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    if (!normalised(img, QImage::Format_ARGB32).save(&buf, "PNG", 0))
+        throw std::runtime_error("PNG encoding failed for " + path.toStdString());
+    saveBytes(bytes, path);
+}
+
+void saveJpeg(const QImage& img, const QString& path, int quality) {
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    if (!normalised(img, QImage::Format_RGB32).save(&buf, "JPG", quality))
+        throw std::runtime_error("JPEG encoding failed for " + path.toStdString());
+    saveBytes(bytes, path);
+}
+
+// BMP by hand: Qt's writer picks the bit depth from the image format, and the
+// manual pages must be plain bottom-up 24-bit pictures.
+void saveBmp24(const QImage& img, const QString& path) {
+    const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
+    const int w = rgb.width(), h = rgb.height();
+    const int stride = (w * 3 + 3) & ~3;
+    const quint32 dataSize = quint32(stride * h);
+    QByteArray b;
+    b.append("BM");
+    put32(b, 54 + dataSize);
+    put32(b, 0);
+    put32(b, 54);
+    put32(b, 40);
+    put32(b, quint32(w));
+    put32(b, quint32(h));
+    put16(b, 1);
+    put16(b, 24);
+    put32(b, 0);  // no compression
+    put32(b, dataSize);
+    put32(b, 2835);
+    put32(b, 2835);
+    put32(b, 0);
+    put32(b, 0);
+    for (int y = h - 1; y >= 0; --y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            b.append(char(qBlue(line[x]))).append(char(qGreen(line[x]))).append(char(qRed(line[x])));
+        b.append(QByteArray(stride - w * 3, '\0'));
+    }
+    saveBytes(b, path);
+}
+
+void saveText(const QString& text, const QString& path) {
+    QString crlf = text;
+    crlf.replace("\r\n", "\n").replace("\n", "\r\n");
+    saveBytes(crlf.toUtf8(), path);
+}
+
+}  // namespace zxa

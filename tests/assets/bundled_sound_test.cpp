@@ -1,0 +1,86 @@
+// The five samples: loadable by SDL2_mixer, short enough for their moments, free of clicks.
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kDir = ZX_ASSET_DIR;
+
+struct Limit {
+    const char* name;
+    int maxMs;  // the moment it must fit: the next sound of the same kind, or the step after it
+};
+// Enemy and Shot repeat every 80 ms in game B; Miss every 480 ms during the miss
+// animation; the game starts 3 s after Start; Gameover must end before the face's 2.5 s wait.
+const Limit kLimits[] = {{"Enemy", 80}, {"Shot", 80}, {"Miss", 480}, {"Start", 3000}, {"Gameover", 2500}};
+
+class BundledSound : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+        ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
+    }
+    static void TearDownTestSuite() {
+        Mix_CloseAudio();
+        SDL_Quit();
+    }
+};
+
+TEST_F(BundledSound, SamplesLoadAndFitTheirMoments) {
+    int freq = 0, channels = 0;
+    Uint16 format = 0;
+    ASSERT_NE(Mix_QuerySpec(&freq, &format, &channels), 0);
+    const int bytesPerFrame = channels * int(SDL_AUDIO_BITSIZE(format)) / 8;
+    for (const Limit& l : kLimits) {
+        Mix_Chunk* chunk = Mix_LoadWAV((kDir + "/Sound/" + l.name + ".wav").c_str());
+        ASSERT_NE(chunk, nullptr) << l.name << ": " << Mix_GetError();
+        const double ms = 1000.0 * chunk->alen / bytesPerFrame / freq;
+        EXPECT_GT(ms, 20) << l.name;
+        EXPECT_LE(ms, l.maxMs) << l.name;
+        Mix_FreeChunk(chunk);
+    }
+}
+
+std::vector<std::int16_t> pcm(const std::string& path, std::string& header) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> b{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (b.size() < 44) return {};
+    header.assign(b.begin(), b.begin() + 44);
+    std::vector<std::int16_t> s((b.size() - 44) / 2);
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = std::int16_t(std::uint8_t(b[44 + 2 * i]) | (std::uint8_t(b[45 + 2 * i]) << 8));
+    return s;
+}
+
+TEST_F(BundledSound, SamplesAreMono16Bit22kHzWithoutClicks) {
+    for (const Limit& l : kLimits) {
+        std::string h;
+        const auto s = pcm(kDir + "/Sound/" + l.name + ".wav", h);
+        ASSERT_GT(s.size(), 100u) << l.name;
+        SCOPED_TRACE(l.name);
+        EXPECT_EQ(h.substr(0, 4), "RIFF");
+        EXPECT_EQ(h.substr(8, 8), "WAVEfmt ");
+        EXPECT_EQ(h[22], 1);  // mono
+        EXPECT_EQ(std::uint8_t(h[24]) | (std::uint8_t(h[25]) << 8), 22050);
+        EXPECT_EQ(h[34], 16);
+        // A sample that starts or stops away from zero clicks.
+        EXPECT_LT(std::abs(s.front()), 200);
+        EXPECT_LT(std::abs(s.back()), 200);
+        // Loud enough to hear, clear of clipping.
+        int peak = 0;
+        for (std::int16_t v : s) peak = std::max(peak, std::abs(int(v)));
+        EXPECT_GT(peak, 4000);
+        EXPECT_LT(peak, 32000);
+    }
+}
+
+}  // namespace
