@@ -10,7 +10,7 @@ PACKAGES=(
   libpng-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation
 )
 
 missing=()

@@ -36,7 +36,7 @@ inline constexpr const char* kMakerMail = "zorbanix@example.org";
 inline constexpr const char* kDonationPage = "https://www.example.org/zorbanix/donate";
 inline constexpr const char* kAuthorCredit = "the Zorbanix simulator team";
 
-class PictureButton;
+class ClickLabel;
 
 class TSplashForm : public QWidget {
     Q_OBJECT
@@ -65,13 +65,13 @@ public:
     QLabel* im_box_picture = nullptr;
     QLabel* la_release_date = nullptr;
     QLabel* la_website_1 = nullptr;
-    QLabel* la_website_2 = nullptr;
+    ClickLabel* la_website_2 = nullptr;
     QLabel* la_email_1 = nullptr;
-    QLabel* la_email_2 = nullptr;
+    ClickLabel* la_email_2 = nullptr;
     QLabel* la_sound_select = nullptr;
-    PictureButton* btn_play = nullptr;
+    ClickLabel* btn_play = nullptr;
     QLabel* btn_play_disabled = nullptr;
-    PictureButton* btn_paypal = nullptr;
+    ClickLabel* btn_paypal = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
