@@ -18,7 +18,7 @@ static const char* const kTitle = "Zorbanix (Quentrel, Tikkabo) Simulator";
 TForm1::TForm1(Form1Deps deps)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       deps_(deps),
-      device_(deps.clock, deps.random),
+      device_(deps.clock, deps.random, deps.sound),
       host_(device_.timers, this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString::fromLatin1(kTitle));
@@ -64,8 +64,7 @@ void TForm1::LoadSkinAndApply() {
     deps_.dialogs.showError(QString::fromStdString(result.message));
     if (result.status == SkinStatus::ConfigMissing) {
         // Ends the program as soon as the event loop runs.
-        terminationRequested_ = true;
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        terminate();
     }
 }
 
@@ -84,13 +83,34 @@ void TForm1::centreOnScreen() {
     move(std::max(0, (screen.width() - width()) / 2), std::max(0, (screen.height() - height()) / 2));
 }
 
-void TForm1::launch() {
-    centreOnScreen();
+bool TForm1::Snd_Init(int soundMode) { return device_.snd.Snd_Init(soundMode); }
+
+void TForm1::enterStartupMode() {
     host_.sync();
     device_.state.DeviceMode = mode::Startup;
     device_.Gam_Set_Mode();
     raise();
     activateWindow();
+}
+
+void TForm1::terminate() {
+    terminationRequested_ = true;
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    QWidget::changeEvent(event);
+}
+
+void TForm1::FormActivate() {
+    if (!SplashPending) return;
+    SplashPending = false;
+    if (splashForm_) {
+        splashForm_->show();
+        splashForm_->raise();
+        splashForm_->activateWindow();
+    }
 }
 
 void TForm1::areaChanged(const Rect& r) { update(QRect(r.x, r.y, r.w, r.h)); }
@@ -106,7 +126,11 @@ void TForm1::paintEvent(QPaintEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // Samples and the sound system go first; settings are written as they
+    // change, so there is nothing left to save.
+    device_.snd.Snd_Close();
     event->accept();
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
 }  // namespace zx

@@ -13,6 +13,8 @@
 #include "config/settings_store.h"
 #include "device/device.h"
 #include "input/key_map.h"
+#include "sound/sound_backend.h"
+#include "windows/splash.h"
 
 namespace zx {
 
@@ -23,10 +25,11 @@ struct Form1Deps {
     Dialogs& dialogs;
     Clock& clock;
     Random& random;
+    SoundBackend& sound;
     QString programDir;  // the executable's folder
 };
 
-class TForm1 : public QWidget, private FaceObserver {
+class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     Q_OBJECT
 public:
     explicit TForm1(Form1Deps deps);
@@ -36,11 +39,18 @@ public:
     bool fullscreenMode() const { return FullscreenMode; }
     bool terminationRequested() const { return terminationRequested_; }
 
-    // Brings the window on screen with the all-segments face. Stands in for
-    // the splash window's launch until that window exists.
-    void launch();
+    // The splash window, shown at the first activation while SplashPending.
+    void setSplashForm(QWidget* splash) { splashForm_ = splash; }
+    bool SplashPending = true;
+
+    // What the splash window's launch asks of the device window.
+    bool Snd_Init(int soundMode) override;
+    void setSplashScreenTick(bool on) override { splashScreenTick_ = on; }
     // Puts the window's top-left corner at the screen's centre, clamped at 0.
-    void centreOnScreen();
+    void centreOnScreen() override;
+    void enterStartupMode() override;
+    void terminate() override;
+    bool splashScreenTick() const { return splashScreenTick_; }
     // Reloads the skin for the current presentation and reshapes the window.
     void LoadSkinAndApply();
 
@@ -50,6 +60,7 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -58,6 +69,7 @@ protected:
 
 private:
     void FormCreate();
+    void FormActivate();
     void areaChanged(const Rect& r) override;
     void lookChanged() override;
     void applyShape();
@@ -79,6 +91,8 @@ private:
     bool FullscreenMode = true;
     bool GameMenuOpen = false;
     bool terminationRequested_ = false;
+    bool splashScreenTick_ = false;
+    QWidget* splashForm_ = nullptr;
 };
 
 }  // namespace zx

@@ -7,6 +7,9 @@
 #include "config/qt_settings_store.h"
 #include "device/clock.h"
 #include "device/random.h"
+#include "sound/sdl_mixer_backend.h"
+#include "windows/shell.h"
+#include "windows/splash.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,13 +17,21 @@ int main(int argc, char** argv) {
 
     zx::QtSettingsStore settings;
     zx::QtDialogs dialogs;
+    zx::QtShell shell;
     zx::SystemClock clock;
+    zx::SdlMixerBackend sound;
     // Seeded once from the clock, when the device window is created.
     zx::SeededRandom random(
         std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
 
-    zx::TForm1 form1({settings, dialogs, clock, random, QApplication::applicationDirPath()});
-    form1.show();  // off-screen until the launch
-    if (!form1.terminationRequested()) form1.launch();
+    zx::TForm1 form1({settings, dialogs, clock, random, sound, QApplication::applicationDirPath()});
+    // Created last and visible, unless it launches the device at once.
+    zx::TSplashForm splashForm(form1, settings, dialogs, shell, form1.SplashPending);
+    form1.setSplashForm(&splashForm);
+
+    // The device window is shown (off-screen until the launch) and activated
+    // as the loop starts; its first activation brings the splash to the front.
+    form1.show();
+    form1.activateWindow();
     return app.exec();
 }

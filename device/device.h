@@ -8,6 +8,7 @@
 #include "display/display.h"
 #include "display/face.h"
 #include "game/game_state.h"
+#include "sound/sound.h"
 
 namespace zx {
 
@@ -39,7 +40,7 @@ struct DeviceState {
 class Device {
 public:
     // Registers the handlers of the timers the device owns.
-    Device(Clock& clock, Random& random);
+    Device(Clock& clock, Random& random, SoundBackend& soundBackend);
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
 
@@ -47,6 +48,7 @@ public:
     Scheduler timers;
     DeviceState state;
     Display vid{face, state.game};
+    Sound snd;  // plays only while state.DeviceSoundOn
 
     Clock& clock() { return clock_; }
     Random& random() { return random_; }

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/form1.h"
+#include "sound/recording_backend.h"
 
 namespace zx {
 namespace {
@@ -39,7 +40,7 @@ protected:
         f.write(text);
     }
     std::unique_ptr<TForm1> create() {
-        return std::make_unique<TForm1>(Form1Deps{settings, dialogs, clock, random, dir.path()});
+        return std::make_unique<TForm1>(Form1Deps{settings, dialogs, clock, random, sound, dir.path()});
     }
     static QSize screen() { return QGuiApplication::primaryScreen()->geometry().size(); }
 
@@ -48,6 +49,7 @@ protected:
     RecordingDialogs dialogs;
     FixedClock clock;
     SeededRandom random{1};
+    RecordingSoundBackend sound;
     const QByteArray skin =
         "[Image1]\nFilename=bg.png\nWidth=542\nHeight=359\n"
         "[Image58]\nFilename=seg.png\nLeft=100\nTop=100\nWidth=10\nHeight=10\n";
@@ -61,7 +63,8 @@ TEST_F(Form1Test, StaysOffScreenUntilTheLaunchThenCentres) {
     EXPECT_EQ(form->pos(), QPoint(-screen().width(), -screen().height()));
     EXPECT_FALSE(form->device().face[Ctl::im_hero_1].visible);
     EXPECT_EQ(form->size(), QSize(542, 359));
-    form->launch();
+    form->centreOnScreen();
+    form->enterStartupMode();
     EXPECT_EQ(form->pos(), QPoint((screen().width() - 542) / 2, (screen().height() - 359) / 2));
     EXPECT_TRUE(form->device().face[Ctl::im_hero_1].visible);
     EXPECT_TRUE(dialogs.errors.isEmpty());

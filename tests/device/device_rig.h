@@ -5,13 +5,15 @@
 #include <string>
 
 #include "device/device.h"
+#include "sound/recording_backend.h"
 
 namespace zx::testing {
 
 struct Rig {
     FixedClock clock;
     SeededRandom random{7};
-    Device dev{clock, random};
+    RecordingSoundBackend sound;
+    Device dev{clock, random, sound};
 
     Rig() {
         // Each glyph holder gets its own picture, so a digit slot tells its digit.

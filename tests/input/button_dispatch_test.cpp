@@ -3,6 +3,7 @@
 
 #include "input/button_dispatch.h"
 #include "input/key_map.h"
+#include "sound/recording_backend.h"
 
 namespace zx {
 namespace {
@@ -12,7 +13,8 @@ constexpr std::uint16_t kLeft = 37, kRight = 39, kCtrl = 17, kAlt = 18;
 struct Rig {
     FixedClock clock;
     SeededRandom random{3};
-    Device dev{clock, random};
+    RecordingSoundBackend sound;
+    Device dev{clock, random, sound};
     MemorySettingsStore store;
     KeyMap keys;
     Rig() {

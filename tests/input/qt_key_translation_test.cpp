@@ -5,6 +5,7 @@
 
 #include "input/button_dispatch.h"
 #include "input/key_map.h"
+#include "sound/recording_backend.h"
 #include "input/qt_key_translation.h"
 
 namespace zx {
@@ -59,7 +60,8 @@ TEST(KeyTranslation, AutoRepeatReleasesAreDroppedPressesPass) {
 TEST(KeyTranslation, ShiftedDigitPressesGameAAndTheKeypadDigitDoesNot) {
     FixedClock clock;
     SeededRandom random(1);
-    Device dev(clock, random);
+    RecordingSoundBackend sound;
+    Device dev(clock, random, sound);
     MemorySettingsStore store;
     KeyMap keys;
     keys.load(store);
