@@ -54,7 +54,7 @@ void Device::Inp_shoot_down() {
     state.KeyHeld = true;
     if (!g.ShotReady) return;  // one shot in flight at a time
     g.ShotReady = false;
-    // The shot sample ("Sound/Shot.wav") is played here once the device has sound.
+    snd.Snd_Play(SoundSample::Shot);
     face.setVisible(seg::shot(g.HeroPosition, 1), true);
     g.ShotColumn = g.HeroPosition;
     g.ShotStep = 1;
