@@ -83,14 +83,16 @@ struct Lcg {
 
 void paintScene(QPainter& p) {
     const QRectF g(kGlass);
+    p.save();
+    p.setClipRect(g);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(198, 208, 186));
     p.drawRect(g);
     const QRectF field(g.left(), kPanelBottom + 2, g.width(), g.bottom() - kPanelBottom - 2);
     QLinearGradient sky(0, field.top(), 0, field.bottom());
-    sky.setColorAt(0, QColor(176, 186, 212));
-    sky.setColorAt(0.6, QColor(196, 208, 196));
-    sky.setColorAt(1, QColor(206, 212, 176));
+    sky.setColorAt(0, QColor(150, 176, 216));
+    sky.setColorAt(0.55, QColor(196, 214, 208));
+    sky.setColorAt(1, QColor(226, 212, 168));
     p.setBrush(sky);
     p.drawRect(field);
     Lcg rng{7};
@@ -104,24 +106,34 @@ void paintScene(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(147, 142), 9, 2.4);
     p.setPen(Qt::NoPen);
-    // Ground.
+    // Low hills on the horizon, then the ground.
+    QPainterPath hills;
+    hills.moveTo(field.left(), field.bottom() - 10);
+    for (int k = 0; k <= 8; ++k)
+        hills.quadTo(field.left() + k * 35 + 17, field.bottom() - (k % 2 ? 30 : 22), field.left() + (k + 1) * 35,
+                     field.bottom() - 12);
+    hills.lineTo(field.right(), field.bottom());
+    hills.lineTo(field.left(), field.bottom());
+    hills.closeSubpath();
+    p.setBrush(QColor(178, 204, 160));
+    p.drawPath(hills);
     QLinearGradient ground(0, field.bottom() - 14, 0, field.bottom());
-    ground.setColorAt(0, QColor(176, 188, 142));
-    ground.setColorAt(1, QColor(150, 166, 120));
+    ground.setColorAt(0, QColor(156, 190, 124));
+    ground.setColorAt(1, QColor(126, 164, 104));
     p.setBrush(ground);
     p.drawRect(QRectF(field.left(), field.bottom() - 12, field.width(), 12));
     for (int c = 1; c <= 3; ++c) {
         const qreal x = columnLeft(c);
         // The colonists' watch tower with three ledges.
         // The colonists' watch tower: three ledges on thin stilts.
-        p.setBrush(QColor(188, 160, 124, 110));
+        p.setBrush(QColor(230, 186, 130, 120));
         p.drawRect(QRectF(x + 66, 108, 16, 74));
-        p.setBrush(QColor(200, 176, 140));
+        p.setBrush(QColor(214, 156, 100));
         p.drawRect(QRectF(x + 63, 108, 3, 74));
         p.drawRect(QRectF(x + 82, 108, 3, 74));
         for (int k = 0; k < 3; ++k) p.drawRect(QRectF(x + 61, 131 + 24 * k, 26, 3));
         if (c < 3) {  // column 3 keeps its corner free for the colony shelter
-            p.setBrush(QColor(200, 176, 140, 150));
+            p.setBrush(QColor(214, 156, 100, 160));
             p.drawRect(QRectF(x + 66, 182, 1.5, field.bottom() - 182));
             p.drawRect(QRectF(x + 80.5, 182, 1.5, field.bottom() - 182));
         }
@@ -132,10 +144,11 @@ void paintScene(QPainter& p) {
     // Column frames: pillars with capitals between and beside the columns.
     for (int k = 0; k <= 3; ++k) {
         const qreal x = 134 + kColumnW * k - (k == 3 ? 2 : 0) - (k > 0 && k < 3 ? 1 : 0);
-        p.setBrush(QColor(168, 196, 190));
+        p.setBrush(QColor(112, 172, 172));
         p.drawRect(QRectF(x - 1.5, field.top(), 3, field.height()));
-        p.setBrush(QColor(150, 180, 176));
+        p.setBrush(QColor(86, 150, 150));
         p.drawRect(QRectF(x - 3, field.top(), 6, 3));
+        p.drawRect(QRectF(x - 3, field.bottom() - 3, 6, 3));
     }
     // Panel strip: a thin printed rule and the MISS caption.
     p.setBrush(QColor(150, 170, 150));
@@ -155,6 +168,7 @@ void paintScene(QPainter& p) {
     side.setColorAt(1, QColor(0, 0, 0, 0));
     p.setBrush(side);
     p.drawRect(QRectF(g.left(), g.top(), 6, g.height()));
+    p.restore();
 }
 
 void paintRoundButton(QPainter& p, QRectF r, QColor cap, bool pressed) {

@@ -52,6 +52,17 @@ std::set<Ctl> allSegments() {
     return s;
 }
 
+std::set<Ctl> gameInPlay() {
+    using enum Ctl;
+    std::set<Ctl> s = {im_panel_game_a, im_panel_sound, im_panel_miss_1, im_miss_1, im_miss_2,
+                       im_enemy_2_1, im_enemy_2_3, im_enemy_helper_1, im_hero_2, im_shot_2_3,
+                       im_saveme_1_3, im_saveme_1_2, im_saveme_1_1, im_saveme_2_3, im_saveme_2_2, im_saveme_3_3};
+    for (int i = int(im_panel_digit_pos_1); i <= int(im_panel_digit_pos_5); ++i) s.insert(Ctl(i));
+    for (int i = 0; i < zx::kSkinImageCount; ++i)
+        if (zx::controlName(Ctl(i)).starts_with("btn_")) s.insert(Ctl(i));
+    return s;
+}
+
 QImage composeFace(const std::set<Ctl>& shown, const Digits& digits) {
     QImage out(kFaceW, kFaceH, QImage::Format_ARGB32_Premultiplied);
     out.fill(QColor(255, 0, 255));
@@ -79,7 +90,7 @@ QString configIni() {
     s += "; Face of the Zorbanix handheld: pictures and their places on the 542 x 359 face\r\n";
     s += "[Common]\r\nSkinDir=Graphics\\Skin\\\r\nGameWidth=542\r\nGameHeight=359\r\n\r\n";
     s += "[Fullscreen]\r\nBackdropDir=Graphics\\Backdrops\\\r\nBackdropFile=tabletop.jpg\r\n"
-         "BackdropStretch=0\r\nBgColor=$00202428\r\nGameOffsetX=Center\r\nGameOffsetY=Center\r\n"
+         "BackdropStretch=0\r\nBgColor=$000E141E\r\nGameOffsetX=Center\r\nGameOffsetY=Center\r\n"
          "LogoFile=logo.png\r\nLogoPosition=3\r\n\r\n";
     s += "[VideoMode]\r\nTranspColor=$00FF00FF\r\n\r\n";
     for (int n = 1; n <= zx::kSkinImageCount; ++n) {

@@ -27,4 +27,7 @@ QImage composeFace(const std::set<zx::Ctl>& shown, const Digits& digits = {8, 8,
 // Every LCD segment, as on the start-up face.
 std::set<zx::Ctl> allSegments();
 
+// A moment of game A with every button held down.
+std::set<zx::Ctl> gameInPlay();
+
 }  // namespace zxa

@@ -37,23 +37,42 @@ QImage deviceCutout() {
     return f.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// A dark walnut tabletop; the device's shadow lies where full-screen mode centres it.
+// Smooth value noise on a lattice, for wood grain that does not repeat visibly.
+double noise(double x, double y) {
+    auto hash = [](int i, int j) {
+        quint32 h = quint32(i) * 374761393u + quint32(j) * 668265263u;
+        h = (h ^ (h >> 13)) * 1274126177u;
+        return double((h ^ (h >> 16)) & 0xffff) / 65535.0;
+    };
+    const int xi = int(std::floor(x)), yi = int(std::floor(y));
+    const double fx = x - xi, fy = y - yi;
+    const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
+    const double a = hash(xi, yi) + (hash(xi + 1, yi) - hash(xi, yi)) * sx;
+    const double b = hash(xi, yi + 1) + (hash(xi + 1, yi + 1) - hash(xi, yi + 1)) * sx;
+    return a + (b - a) * sy;
+}
+
+// A dark walnut tabletop of long planks; the device's shadow lies where
+// full-screen mode centres it.
 QImage backdrop() {
-    const int W = 1920, H = 1080;
+    const int W = 1920, H = 1080, plankH = 216;
     QImage img(W, H, QImage::Format_RGB32);
     for (int y = 0; y < H; ++y) {
         QRgb* l = reinterpret_cast<QRgb*>(img.scanLine(y));
-        const int plank = y / 180;
+        const int plank = y / plankH;
+        const double tone = 0.85 + 0.3 * noise(plank * 3.7, 0.5);
         for (int x = 0; x < W; ++x) {
-            const double u = x + plank * 517.0;
-            const double grain = std::sin(y * 0.09 + std::sin(u * 0.004 + plank) * 6.0 + std::sin(u * 0.0173) * 1.3);
-            const double fine = std::sin(y * 0.9 + u * 0.011 + grain);
-            const double t = 0.5 + 0.32 * grain + 0.08 * fine;
-            const double seam = (y % 180 < 2) ? 0.55 : 1.0;
+            // Grain runs along the plank: stretched noise, warped a little.
+            const double u = x * 0.0035 + plank * 11.0;
+            const double warp = noise(u * 0.6, y * 0.01) * 3.0;
+            const double grain = noise(u * 0.4, y * 0.11 + warp);
+            const double fine = noise(x * 0.02 + plank * 5.0, y * 0.6);
+            const double t = 0.55 * grain + 0.2 * fine + 0.25;
+            const bool seam = y % plankH < 2;
             const double dx = (x - W / 2.0) / W, dy = (y - H / 2.0) / H;
-            const double vignette = 1.0 - 1.1 * (dx * dx + dy * dy);
-            const double k = seam * vignette;
-            l[x] = qRgb(int((58 + 40 * t) * k), int((36 + 24 * t) * k), int((24 + 14 * t) * k));
+            const double k = tone * (seam ? 0.45 : 1.0) * (1.0 - 1.2 * (dx * dx + dy * dy));
+            l[x] = qRgb(qBound(0, int((52 + 62 * t) * k), 255), qBound(0, int((30 + 38 * t) * k), 255),
+                        qBound(0, int((20 + 22 * t) * k), 255));
         }
     }
     QPainter p(&img);
@@ -65,10 +84,10 @@ QImage backdrop() {
     light.setColorAt(1, QColor(255, 220, 170, 0));
     p.setBrush(light);
     p.drawRect(img.rect());
-    const QRectF dev((W - kFaceW) / 2.0, (H - kFaceH) / 2.0, kFaceW, kFaceH);
-    for (int i = 14; i >= 1; --i) {
-        p.setBrush(QColor(0, 0, 0, 9));
-        p.drawRoundedRect(dev.translated(10, 16).adjusted(-i * 2.2, -i * 2.2, i * 2.2, i * 2.2), 34 + i * 2, 34 + i * 2);
+    const QRectF dev((W - kFaceW) / 2, (H - kFaceH) / 2, kFaceW, kFaceH);
+    for (int i = 12; i >= 0; --i) {
+        p.setBrush(QColor(0, 0, 0, 7));
+        p.drawRoundedRect(dev.translated(8, 14).adjusted(-i * 2.5, -i * 2.5, i * 2.5, i * 2.5), 34 + i * 2.5, 34 + i * 2.5);
     }
     return img;
 }

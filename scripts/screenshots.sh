@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Photographs the real program under Xvfb for the README: the start-up face,
+# the time face, a game-ready face and full-screen mode.
+# Usage: scripts/screenshots.sh [build folder]   (default: <repo>/build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+out="$root/docs"
+bin="$build/bin"
+[ -x "$bin/zorbanix" ] || { echo "no $bin/zorbanix: build the zorbanix target first" >&2; exit 1; }
+mkdir -p "$out"
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb chooses a free display and tells us its number.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -br -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+export XDG_CONFIG_HOME="$work/config"
+export SDL_AUDIODRIVER=dummy
+
+# Starts the program in its folder with the given settings; no splash, no sound.
+start() {
+  mkdir -p "$XDG_CONFIG_HOME/Orvalle"
+  printf '[General]\nSoundMode=2\nSplashScreen=0\nHiScore1=1250\nHiScore2=380\nFullscreenMode=%s\n' "$1" \
+    >"$XDG_CONFIG_HOME/Orvalle/Zorbax50.conf"
+  (cd "$bin" && exec ./zorbanix) &
+  app_pid=$!
+  win=""
+  for _ in $(seq 100); do
+    win=$(xdotool search --onlyvisible --name 'Zorbanix' 2>/dev/null | head -1 || true)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  [ -n "$win" ] || { echo "the program's window did not appear" >&2; exit 1; }
+  sleep 1
+}
+
+stop() {
+  kill "$app_pid" 2>/dev/null || true
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+}
+
+# The device window alone, cut from the screen at the window's place.
+shoot_window() {
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1"
+  echo "wrote docs/$1"
+}
+
+# A click on the face at window coordinates: press, hold, release.
+click() {
+  xdotool mousemove --window "$win" "$1" "$2" mousedown 1
+  sleep 0.15
+  xdotool mouseup 1
+}
+
+start 0
+shoot_window startup_face.png
+click 166 295                      # TIME: the start-up face gives way to the time
+sleep 0.5
+shoot_window time_face.png
+click 306 295                      # GAME A: the ready face, then the start on release
+sleep 0.6
+shoot_window game_ready.png
+stop
+
+start 1
+import -window root "$out/fullscreen.png"
+echo "wrote docs/fullscreen.png"
+stop
