@@ -1,0 +1,127 @@
+// Keys, focus, links and closing of the splash window.
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QTest>
+
+#include "tests/windows/splash_rig.h"
+
+namespace zx::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// X11 key codes of the digit-row 1 and the keypad 1.
+constexpr quint32 kScanDigit1 = 10;
+constexpr quint32 kScanKeypad1 = 87;
+
+struct KeyCase {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers mods;
+    quint32 scan;
+    bool launches;
+};
+
+const KeyCase kKeys[] = {
+    {"Return", Qt::Key_Return, Qt::NoModifier, 36, true},
+    {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, 104, true},
+    {"1", Qt::Key_1, Qt::NoModifier, kScanDigit1, true},
+    {"Shift+1", Qt::Key_Exclam, Qt::ShiftModifier, kScanDigit1, true},
+    {"1 without a native code", Qt::Key_1, Qt::NoModifier, 0, true},
+    {"keypad 1", Qt::Key_1, Qt::KeypadModifier, kScanKeypad1, false},
+    {"2", Qt::Key_2, Qt::NoModifier, 11, false},
+    {"Space", Qt::Key_Space, Qt::NoModifier, 65, false},
+};
+
+TEST_F(SplashTest, LaunchKeysWorkWhileTheDriverListHasTheFocus) {
+    for (const KeyCase& k : kKeys) {
+        SCOPED_TRACE(k.name);
+        store.mem = MemorySettingsStore();
+        createActive();
+        pick(2);
+        form->cb_sound->setFocus();
+        ASSERT_EQ(form->focusWidget(), form->cb_sound);
+        press(k.key, k.mods, k.scan);
+        EXPECT_EQ(form->launched(), k.launches);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Snd_Init 2"), k.launches ? 1 : 0);
+    }
+}
+
+TEST_F(SplashTest, LaunchKeysDoNothingWithoutADriver) {
+    createActive();
+    press(Qt::Key_Return, Qt::NoModifier, 36);
+    press(Qt::Key_1, Qt::NoModifier, kScanDigit1);
+    press(Qt::Key_Exclam, Qt::ShiftModifier, kScanDigit1);
+    EXPECT_THAT(log, IsEmpty());
+    EXPECT_FALSE(form->launched());
+}
+
+TEST_F(SplashTest, EnterLaunchesFromTheCheckBoxToo) {
+    createActive();
+    pick(0);
+    form->chb_splashscreen->setFocus();
+    press(Qt::Key_Return);
+    EXPECT_TRUE(form->launched());
+}
+
+TEST_F(SplashTest, EscapeEndsTheProgramAndWritesNothing) {
+    store.mem.writeText("SoundMode", "0");
+    createActive();
+    form->chb_splashscreen->setChecked(false);
+    press(Qt::Key_Escape);
+    EXPECT_THAT(log, ElementsAre("terminate"));  // handled once, not again by the window
+    EXPECT_EQ(store.readText("SoundMode"), "0");
+    EXPECT_FALSE(store.readText("SplashScreen"));
+}
+
+TEST_F(SplashTest, ActivationFocusesTheDriverList) {
+    create();
+    form->chb_splashscreen->setFocus();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->FormActivate();
+    EXPECT_EQ(form->focusWidget(), form->cb_sound);
+}
+
+TEST_F(SplashTest, LinksOpenTheMakersPagesThroughTheShell) {
+    createActive();
+    QTest::mouseClick(form->la_website_2, Qt::LeftButton);
+    QTest::mouseClick(form->la_email_2, Qt::LeftButton);
+    QTest::mouseClick(form->btn_paypal, Qt::LeftButton);
+    EXPECT_EQ(shell.opened, QStringList({"https://www.example.org/zorbanix/",
+                                         "mailto:zorbanix@example.org",
+                                         "https://www.example.org/zorbanix/donate"}));
+    EXPECT_EQ(form->la_website_2->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(form->btn_play_disabled->cursor().shape(), Qt::WhatsThisCursor);
+    EXPECT_THAT(log, IsEmpty());  // links neither launch nor write
+}
+
+TEST_F(SplashTest, ClickingThePlayPictureLaunchesOnlyWhenBlue) {
+    createActive();
+    QTest::mouseClick(form->btn_play_disabled, Qt::LeftButton);
+    EXPECT_FALSE(form->launched());
+    pick(1);
+    QTest::mouseClick(form->btn_play, Qt::RightButton);
+    EXPECT_FALSE(form->launched());
+    QTest::mouseClick(form->btn_play, Qt::LeftButton);
+    EXPECT_TRUE(form->launched());
+}
+
+TEST_F(SplashTest, ClosingTheWindowBeforeTheLaunchEndsTheProgram) {
+    createActive();
+    form->close();
+    EXPECT_THAT(log, ElementsAre("terminate"));
+
+    // Once launched, the window is merely put away.
+    createActive();
+    pick(2);
+    form->btn_playClick();
+    log.clear();
+    form->close();
+    EXPECT_THAT(log, IsEmpty());
+}
+
+}  // namespace
+}  // namespace zx::test
