@@ -1,0 +1,237 @@
+// End to end: the real program's clock faces, buttons, drag and splash under Xvfb.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QImage>
+#include <QPainter>
+#include <QThread>
+
+#include "display/controls.h"
+#include "tests/app/xvfb_session.h"
+
+namespace zx::e2e {
+namespace {
+
+constexpr int kScreenW = 1024, kScreenH = 768;
+constexpr int kLeft = (kScreenW - 542) / 2, kTop = (kScreenH - 359) / 2;
+const QColor kBody(90, 110, 130);
+const QColor kLit(20, 40, 30);
+
+// Every digit glyph has a colour of its own, so a slot's colour tells its digit.
+QColor bigColour(int d) { return QColor(40 + 20 * d, 250 - 20 * d, 60); }
+QColor smallColour(int d) { return QColor(60, 40 + 20 * d, 250 - 20 * d); }
+
+QByteArray png(const QImage& img) {
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "PNG");
+    return bytes;
+}
+
+struct TestSkin {
+    QByteArray ini = "[Fullscreen]\nBackdropFile=back.png\nBackdropStretch=1\n";
+    ProgramFolder& folder;
+
+    explicit TestSkin(ProgramFolder& f) : folder(f) {
+        QImage bg(542, 359, QImage::Format_RGB32);
+        bg.fill(QColor(255, 0, 255));
+        QPainter p(&bg);
+        p.fillRect(40, 30, 462, 299, kBody);
+        p.end();
+        picture("bg.png", bg);
+        place(Ctl::im_background, "bg.png", 0, 0, 542, 359);
+        picture("lit.png", solid(kLit, 10, 10));
+        QImage back(32, 18, QImage::Format_RGB32);
+        back.fill(QColor(30, 30, 200));
+        folder.write("Graphics/Backdrops/back.png", png(back));
+        for (int d = 0; d <= 9; ++d) {
+            picture(QString("big%1.png").arg(d), solid(bigColour(d), 12, 16));
+            picture(QString("small%1.png").arg(d), solid(smallColour(d), 8, 10));
+            place(Ctl(int(Ctl::im_panel_number_0) + d), QString("big%1.png").arg(d), 60, 300, 12, 16);
+            place(Ctl(int(Ctl::im_panel_number_small_0) + d), QString("small%1.png").arg(d), 80, 300, 8, 10);
+        }
+        for (int place_ = 1; place_ <= 4; ++place_)
+            place(Ctl(int(Ctl::im_panel_digit_pos_1) + place_ - 1), "", digitX(place_), 60, 12, 16);
+        place(Ctl::im_panel_digit_pos_5, "", digitX(5), 60, 8, 10);
+        int x = 100;
+        for (Ctl icon : {Ctl::im_panel_time_1, Ctl::im_panel_time_2, Ctl::im_panel_alarm,
+                         Ctl::im_panel_date, Ctl::im_panel_chrono, Ctl::im_panel_game_a,
+                         Ctl::im_panel_time_am, Ctl::im_panel_time_pm, Ctl::im_hero_2}) {
+            place(icon, "lit.png", x, 120, 10, 10);
+            x += 20;
+        }
+        folder.write("Config.ini", ini);
+    }
+    static int digitX(int place) { return 300 + 20 * place; }
+    static QImage solid(QColor c, int w, int h) {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(c);
+        return img;
+    }
+    void picture(const QString& name, const QImage& img) {
+        folder.write("Graphics/Skin/" + name, png(img));
+    }
+    void place(Ctl c, const QString& file, int x, int y, int w, int h) {
+        ini += QString("[Image%1]\nFilename=%2\nLeft=%3\nTop=%4\nWidth=%5\nHeight=%6\n")
+                   .arg(int(c) + 1).arg(file).arg(x).arg(y).arg(w).arg(h).toUtf8();
+    }
+    // Where an icon of the row stands, as index into the list above.
+    static QPoint icon(int index) { return {100 + 20 * index + 5, 125}; }
+};
+
+// The five digit places as text: digits, 's' before a small one, '_' blank.
+QString readDigits(const QImage& shot, QPoint origin) {
+    QString out;
+    for (int place = 1; place <= 5; ++place) {
+        const QColor c = shot.pixelColor(origin + QPoint(TestSkin::digitX(place) + 4, 64));
+        QChar ch = '_';
+        for (int d = 0; d <= 9; ++d) {
+            if (c == bigColour(d)) ch = QChar('0' + d);
+            if (c == smallColour(d)) {
+                out += 's';
+                ch = QChar('0' + d);
+            }
+        }
+        out += ch;
+    }
+    return out;
+}
+
+bool lit(const QImage& shot, QPoint origin, int iconIndex) {
+    return shot.pixelColor(origin + TestSkin::icon(iconIndex)) == kLit;
+}
+
+QString timeFace(const QTime& t) {
+    int h = t.hour() % 12;
+    if (h == 0) h = 12;
+    return QString("%1%2%3_").arg(h < 10 ? "_" : "").arg(h).arg(t.minute(), 2, 10, QChar('0'));
+}
+
+class DeviceEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!x.ok()) GTEST_SKIP() << "Xvfb did not start";
+    }
+    // Waits until the screen satisfies f; returns the last screenshot.
+    QImage waitFor(const std::function<bool(const QImage&)>& f, int ms = 10000) {
+        QImage shot;
+        waitUntil([&] {
+            shot = x.screenshot();
+            return !shot.isNull() && f(shot);
+        }, ms);
+        return shot;
+    }
+    void key(const QString& k) { x.tool("xdotool", {"key", "--delay", "80", k}); }
+
+    XvfbSession x{kScreenW, kScreenH};
+    ProgramFolder folder;
+    const QPoint origin{kLeft, kTop};
+};
+
+TEST_F(DeviceEndToEnd, ClockFacesFollowTheTimeKey) {
+    TestSkin skin(folder);
+    folder.writeSettings("SoundMode=2\nSplashScreen=0\nFullscreenMode=0\n");
+    folder.start(x.display());
+
+    QImage shot = waitFor([&](const QImage& s) { return readDigits(s, origin) == "8888s8"; });
+    ASSERT_EQ(readDigits(shot, origin), "8888s8") << "no start-up face";
+    for (int i = 0; i < 9; ++i) EXPECT_TRUE(lit(shot, origin, i)) << i;
+
+    const QTime before = QTime::currentTime();
+    key("3");
+    shot = waitFor([&](const QImage& s) { return lit(s, origin, 0) && !lit(s, origin, 1); });
+    const QTime after = QTime::currentTime();
+    const QString face = readDigits(shot, origin);
+    EXPECT_TRUE(face == timeFace(before) || face == timeFace(after)) << face.toStdString();
+    EXPECT_EQ(lit(shot, origin, 6), before.hour() < 12);  // AM
+    EXPECT_EQ(lit(shot, origin, 7), before.hour() >= 12);  // PM
+
+    key("3");  // the second time label, same clock
+    shot = waitFor([&](const QImage& s) { return lit(s, origin, 1); });
+    EXPECT_FALSE(lit(shot, origin, 0));
+
+    key("3");  // alarm: a fixed 12:00 AM
+    shot = waitFor([&](const QImage& s) { return lit(s, origin, 2); });
+    EXPECT_EQ(readDigits(shot, origin), "1200_");
+    EXPECT_TRUE(lit(shot, origin, 6));
+
+    key("3");  // date
+    shot = waitFor([&](const QImage& s) { return lit(s, origin, 3); });
+    const QDate today = QDate::currentDate();
+    const QString date = QString("%1%2%3%4_")
+                             .arg(today.month() < 10 ? "_" : "").arg(today.month())
+                             .arg(today.day() < 10 ? "_" : "").arg(today.day());
+    EXPECT_EQ(readDigits(shot, origin), date);
+
+    key("3");  // chrono
+    shot = waitFor([&](const QImage& s) { return lit(s, origin, 4); });
+    EXPECT_EQ(readDigits(shot, origin), "0000s0");
+}
+
+TEST_F(DeviceEndToEnd, HeldGameKeyShowsTheReadyFaceWithTheHighScore) {
+    TestSkin skin(folder);
+    folder.writeSettings("SoundMode=2\nSplashScreen=0\nFullscreenMode=0\nHiScore1=120\n");
+    folder.start(x.display());
+    waitFor([&](const QImage& s) { return readDigits(s, origin) == "8888s8"; });
+    key("3");
+    waitFor([&](const QImage& s) { return lit(s, origin, 0) && !lit(s, origin, 1); });
+    x.tool("xdotool", {"keydown", "1"});
+    QImage shot = waitFor([&](const QImage& s) { return lit(s, origin, 5); });
+    EXPECT_EQ(readDigits(shot, origin), "_120_");
+    EXPECT_TRUE(lit(shot, origin, 8)) << "hero in the middle column";
+    QThread::msleep(600);  // held: still the ready face
+    shot = x.screenshot();
+    EXPECT_TRUE(lit(shot, origin, 5));
+    EXPECT_EQ(readDigits(shot, origin), "_120_");
+    x.tool("xdotool", {"keyup", "1"});
+}
+
+TEST_F(DeviceEndToEnd, DraggingTheCaseMovesTheWindow) {
+    TestSkin skin(folder);
+    folder.writeSettings("SoundMode=2\nSplashScreen=0\nFullscreenMode=0\n");
+    folder.start(x.display());
+    waitFor([&](const QImage& s) { return readDigits(s, origin) == "8888s8"; });
+    const QPoint grab = origin + QPoint(60, 250);
+    x.tool("xdotool", {"mousemove", "--sync", QString::number(grab.x()), QString::number(grab.y())});
+    x.tool("xdotool", {"mousedown", "1"});
+    for (int i = 1; i <= 5; ++i)
+        x.tool("xdotool", {"mousemove", "--sync", QString::number(grab.x() + 10 * i),
+                           QString::number(grab.y() + 6 * i)});
+    x.tool("xdotool", {"mouseup", "1"});
+    const QPoint moved = origin + QPoint(50, 30);
+    const QImage shot =
+        waitFor([&](const QImage& s) { return readDigits(s, moved) == "8888s8"; });
+    EXPECT_EQ(readDigits(shot, moved), "8888s8");
+    EXPECT_TRUE(shot.pixelColor(moved + QPoint(45, 35)) == kBody);
+}
+
+TEST_F(DeviceEndToEnd, FirstStartShowsTheSplashAndLaunchesSilently) {
+    TestSkin skin(folder);
+    folder.start(x.display());  // no settings at all
+    QString id;
+    ASSERT_TRUE(waitUntil([&] {
+        id = x.tool("xdotool", {"search", "--onlyvisible", "--name", "^About this game...$"});
+        return !id.isEmpty();
+    }, 15000)) << "no splash window";
+    id = id.split('\n').first();
+    const QString geometry = x.tool("xdotool", {"getwindowgeometry", id});
+    EXPECT_TRUE(geometry.contains(QString("Position: %1,%2").arg((kScreenW - 460) / 2).arg((kScreenH - 420) / 2)))
+        << geometry.toStdString();
+    x.tool("xdotool", {"windowfocus", "--sync", id});
+    key("Down");
+    key("Down");
+    key("Down");  // "(no sound)", the third driver
+    key("Return");
+    // Full screen, the default: the backdrop fills the screen, the face on top.
+    const QImage shot = waitFor([&](const QImage& s) {
+        return s.pixelColor(5, 5) == QColor(30, 30, 200) && readDigits(s, origin) == "8888s8";
+    }, 15000);
+    EXPECT_EQ(shot.pixelColor(5, 5), QColor(30, 30, 200));
+    EXPECT_EQ(readDigits(shot, origin), "8888s8");
+    EXPECT_TRUE(x.tool("xdotool", {"search", "--onlyvisible", "--name", "^About this game...$"}).isEmpty());
+}
+
+}  // namespace
+}  // namespace zx::e2e
