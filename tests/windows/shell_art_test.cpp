@@ -36,24 +36,10 @@ TEST(SplashArt, BandsChangeColourAtTheirBoundaryRows) {
     }
 }
 
-TEST(SplashArt, MissingFilesGiveStandInsOfTheRightSize) {
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    EXPECT_EQ(splashBackground().size(), QSize(460, 420));
-    EXPECT_EQ(splashBoxPicture().size(), QSize(200, 116));
-    EXPECT_EQ(splashPlayPicture(true).size(), QSize(107, 30));
-    EXPECT_EQ(splashPlayPicture(false).size(), QSize(107, 30));
-    EXPECT_EQ(splashDonatePicture().size(), QSize(107, 30));
-    EXPECT_NE(splashPlayPicture(true), splashPlayPicture(false));
-}
-
-TEST(SplashArt, InstalledPicturesAreUsedAndDamagedOnesReplaced) {
+TEST(SplashArt, InstalledPicturesAreUsedAndMissingOrDamagedOnesDrawn) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     QDir().mkpath("Graphics/Windows");
-    QImage box(200, 116, QImage::Format_RGB32);
-    box.fill(QColor(10, 200, 30));
-    ASSERT_TRUE(box.save("Graphics/Windows/splash_box.jpg", "JPG", 100));
     QImage play(107, 30, QImage::Format_ARGB32);
     play.fill(QColor(1, 2, 3));
     ASSERT_TRUE(play.save("Graphics/Windows/splash_play_blue.png"));
@@ -62,11 +48,12 @@ TEST(SplashArt, InstalledPicturesAreUsedAndDamagedOnesReplaced) {
     damaged.write("\x89PNG not really");
     damaged.close();
 
-    const QColor boxCentre = splashBoxPicture().pixelColor(100, 58);
-    EXPECT_NEAR(boxCentre.green(), 200, 4);
-    EXPECT_NEAR(boxCentre.red(), 10, 4);
     EXPECT_EQ(splashPlayPicture(true).pixel(50, 15), qRgb(1, 2, 3));
+    EXPECT_NE(splashPlayPicture(false).pixel(50, 15), qRgb(1, 2, 3));
+    EXPECT_EQ(splashPlayPicture(false).size(), QSize(107, 30));
     EXPECT_EQ(splashDonatePicture().size(), QSize(107, 30));
+    EXPECT_EQ(splashBoxPicture().size(), QSize(200, 116));
+    EXPECT_EQ(splashBackground().pixel(10, 100), qRgb(24, 82, 148));
 }
 
 }  // namespace

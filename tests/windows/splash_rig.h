@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "app/dialogs.h"
 #include "config/settings_store.h"
@@ -25,18 +23,16 @@ using Log = std::vector<std::string>;
 
 struct LoggingStore final : SettingsStore {
     explicit LoggingStore(Log& log) : log(log) {}
-    std::optional<std::string> readText(const std::string& name) const override {
-        return mem.readText(name);
-    }
-    void writeText(const std::string& name, const std::string& text) override {
-        log.push_back(name + "=" + text);
-        mem.writeText(name, text);
+    std::optional<std::string> readText(const std::string& n) const override { return mem.readText(n); }
+    void writeText(const std::string& n, const std::string& text) override {
+        log.push_back(n + "=" + text);
+        mem.writeText(n, text);
     }
     Log& log;
     MemorySettingsStore mem;
 };
 
-struct RecordingHost final : SplashHost {
+struct RecordingHost final : SplashHost, Dialogs, Shell {
     explicit RecordingHost(Log& log) : log(log) {}
     bool Snd_Init(int mode) override {
         log.push_back("Snd_Init " + std::to_string(mode));
@@ -46,46 +42,33 @@ struct RecordingHost final : SplashHost {
     void centreOnScreen() override { log.push_back("centre"); }
     void enterStartupMode() override { log.push_back("startup"); }
     void terminate() override { log.push_back("terminate"); }
+    void showError(const QString& text) override { log.push_back("error: " + text.toStdString()); }
+    void open(const QString& target) override { opened << target; }
     Log& log;
     bool soundWorks = true;
-};
-
-struct RecordingDialogs final : Dialogs {
-    explicit RecordingDialogs(Log& log) : log(log) {}
-    void showError(const QString& text) override { log.push_back("error: " + text.toStdString()); }
-    Log& log;
-};
-
-struct RecordingShell final : Shell {
-    void open(const QString& target) override { opened << target; }
     QStringList opened;
 };
 
-// Counts the splash windows that were ever shown.
-struct ShowCounter : QObject {
+class SplashTest : public ::testing::Test, public QObject {
+protected:
+    void SetUp() override {
+        QDir::setCurrent(dir.path());  // no pictures here: the stand-ins are drawn
+        qApp->installEventFilter(this);
+    }
+    void TearDown() override {
+        form.reset();
+        qApp->removeEventFilter(this);
+    }
+    // Counts every showing of a splash window.
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Show && qobject_cast<TSplashForm*>(o)) ++shows;
         return false;
     }
-    int shows = 0;
-};
-
-class SplashTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        // Pictures come from the current directory; an empty one gives the stand-ins.
-        QDir::setCurrent(dir.path());
-        qApp->installEventFilter(&showCounter);
-    }
-    void TearDown() override {
-        form.reset();
-        qApp->removeEventFilter(&showCounter);
-    }
     TSplashForm& create() {
-        form = std::make_unique<TSplashForm>(host, store, dialogs, shell, splashPending);
+        form = std::make_unique<TSplashForm>(host, store, host, host, splashPending);
         return *form;
     }
-    // Creates the window, starts from an empty log and gives it the focus.
+    // Creates the window, gives it the focus and starts a fresh log.
     TSplashForm& createActive() {
         create();
         log.clear();
@@ -96,8 +79,7 @@ protected:
     // A key press as the platform delivers it: to the control with the focus.
     void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, quint32 scanCode = 0) {
         QKeyEvent e(QEvent::KeyPress, key, mods, scanCode, 0, 0);
-        QWidget* target = form->focusWidget() ? form->focusWidget() : form.get();
-        QApplication::sendEvent(target, &e);
+        QApplication::sendEvent(form->focusWidget() ? form->focusWidget() : form.get(), &e);
     }
     void pick(int index) { form->cb_sound->setCurrentIndex(index); }
 
@@ -105,10 +87,8 @@ protected:
     Log log;
     LoggingStore store{log};
     RecordingHost host{log};
-    RecordingDialogs dialogs{log};
-    RecordingShell shell;
     bool splashPending = true;
-    ShowCounter showCounter;
+    int shows = 0;
     std::unique_ptr<TSplashForm> form;
 };
 
