@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/form1.h"
+#include "config/qt_settings_store.h"
 #include "sound/recording_backend.h"
 
 namespace zx {
@@ -134,11 +135,32 @@ TEST_F(Form1Test, ReadsTheHighScores) {
     EXPECT_EQ(form->device().state.game.HiScoreB, 0);
 }
 
+TEST_F(Form1Test, FirstStartLeavesExactlyTheSevenKeysInTheSettingsFile) {
+    writeConfig(skin);
+    const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvalle/Zorbax50.conf";
+    QFile::remove(file);
+    {
+        QtSettingsStore store;
+        TForm1 form(Form1Deps{store, dialogs, clock, random, sound, dir.path()});
+        EXPECT_TRUE(form.fullscreenMode());
+        EXPECT_EQ(form.device().state.game.HiScoreA, 0);
+    }
+    QSettings written(file, QSettings::IniFormat);
+    EXPECT_EQ(written.allKeys(),
+              QStringList({"Key1", "Key2", "Key3", "Key4", "Key5", "Key6", "Key7"}));
+    const QStringList expected = {"2", "3", "4", "39", "40", "42", "41"};
+    for (int n = 1; n <= 7; ++n)
+        EXPECT_EQ(written.value(QString("Key%1").arg(n)).toString(), expected[n - 1]) << n;
+}
+
 }  // namespace
 }  // namespace zx
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings of the real store go to a folder of this run, never the user's.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
