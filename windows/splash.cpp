@@ -160,6 +160,7 @@ void TSplashForm::buildControls() {
     boxPal.setColor(QPalette::Window, QColor(kSplashCheckBoxBlue));
     boxPal.setColor(QPalette::WindowText, Qt::white);
     chb_splashscreen->setPalette(boxPal);
+    chb_splashscreen->setBackgroundRole(QPalette::Window);  // buttons fill with Button otherwise
     chb_splashscreen->setAutoFillBackground(true);
 
     setTabOrder(cb_sound, chb_splashscreen);

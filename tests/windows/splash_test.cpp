@@ -30,6 +30,9 @@ TEST_F(SplashTest, FirstStartIsCentredWithNoDriverAndOnlyTheGreyPlay) {
     EXPECT_TRUE(greyPlayShows(f));
     EXPECT_EQ(f.btn_play_disabled->toolTip(), "please select sound driver first");
     EXPECT_THAT(log, IsEmpty());  // nothing is written before a launch
+    const QImage look = f.grab().toImage();
+    EXPECT_EQ(look.pixel(440, 399), qRgb(8, 42, 82));  // behind the check box's text
+    EXPECT_EQ(look.pixel(5, 300), qRgb(255, 255, 255));
 
     // Without a driver nothing launches, whichever way it is asked.
     f.btn_playClick();
