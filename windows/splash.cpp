@@ -37,7 +37,7 @@ struct LabelLook {
 };
 
 // The plain text labels, as they stand on the window.
-struct LabelSpec {
+struct LabelEntry {
     QLabel* TSplashForm::*member;
     LabelLook look;
 };
@@ -45,7 +45,7 @@ struct LabelSpec {
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 
-const LabelSpec kLabels[] = {
+const LabelEntry kLabels[] = {
     {&TSplashForm::la_game_title, {0, 12, 460, 15, kWhite, Bold | Centred}},
     {&TSplashForm::la_version, {0, 28, 460, 15, kWhite, Bold | Centred}},
     {&TSplashForm::la_release_date, {0, 236, 460, 15, kBlack, Centred}},
@@ -118,7 +118,7 @@ void TSplashForm::buildControls() {
     im_box_picture->setAlignment(Qt::AlignCenter);
     im_box_picture->setPixmap(pixmapOf(splashBoxPicture()));
 
-    for (const LabelSpec& s : kLabels) this->*s.member = makeLabel<QLabel>(this, s.look);
+    for (const LabelEntry& s : kLabels) this->*s.member = makeLabel<QLabel>(this, s.look);
     la_website_2 = makeLabel<ClickLabel>(this, kWebsiteLink);
     la_email_2 = makeLabel<ClickLabel>(this, kEmailLink);
     la_website_2->setCursor(Qt::PointingHandCursor);
