@@ -181,7 +181,8 @@ void paintRoundButton(QPainter& p, QRectF r, QColor cap, bool pressed) {
     well.setColorAt(1, QColor(255, 200, 190, 70));
     p.setBrush(well);
     p.drawEllipse(c, R - 0.5, R - 0.5);
-    const qreal capR = R - 6;
+    // Pressed, the cap sinks into its well: smaller, lower and in shadow.
+    const qreal capR = pressed ? R - 7 : R - 6;
     const QPointF cc = c + (pressed ? QPointF(0, 1.5) : QPointF(0, -1));
     if (!pressed) {
         p.setBrush(QColor(20, 6, 6, 120));
@@ -193,6 +194,13 @@ void paintRoundButton(QPainter& p, QRectF r, QColor cap, bool pressed) {
     body.setColorAt(1, cap.darker(pressed ? 190 : 160));
     p.setBrush(body);
     p.drawEllipse(cc, capR, capR);
+    if (pressed) {
+        QLinearGradient shade(0, cc.y() - capR, 0, cc.y() + capR);
+        shade.setColorAt(0, QColor(0, 0, 0, 90));
+        shade.setColorAt(0.5, QColor(0, 0, 0, 0));
+        p.setBrush(shade);
+        p.drawEllipse(cc, capR, capR);
+    }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, pressed ? 30 : 70), 1));
     p.drawEllipse(cc, capR - 1.5, capR - 1.5);

@@ -26,7 +26,7 @@ QRect enemyRect(int c, int frame) {
 // Figure 1 of the names (_1) stands highest, nearest the enemy: it is taken first.
 QRect savemeRect(int c, int nameDigit) { return at(columnLeft(c) + 66, 88 + 24 * nameDigit, 16, 20); }
 QRect shotRect(int c, int row) {
-    static constexpr int kTop[5] = {0, 198, 155, 134, 113};
+    static constexpr int kTop[5] = {0, 196, 155, 134, 113};
     return at(laneX(c) - 3, kTop[row], 6, 12);
 }
 

@@ -39,8 +39,9 @@ std::vector<qint16> synthesize(const std::vector<Tone>& tones, double volume) {
         for (int i = 0; i < n; ++i) {
             double v = 0;
             if (t.hz > 0) {
-                phase += 2 * kPi * t.hz / kSampleRate;
-                v = square(phase, t.hz);
+                const double hz = t.toHz > 0 ? t.hz + (t.toHz - t.hz) * i / n : t.hz;
+                phase += 2 * kPi * hz / kSampleRate;
+                v = square(phase, hz);
             }
             const double env = std::min({1.0, double(i) / fade, double(n - 1 - i) / fade});
             out.push_back(qint16(std::lround(32767 * volume * env * v / 1.2)));
@@ -79,7 +80,7 @@ void writeSounds(const QString& dir) {
         // One short blip per enemy step; it may sound again 80 ms later.
         {"Enemy", {{1320, 28}, {990, 22}}},
         // A rising zap, well under the 80 ms a shot row takes in game B.
-        {"Shot", {{1760, 14}, {2349, 14}, {3136, 18}}},
+        {"Shot", {{1400, 45, 3400}}},
         // A falling two-note buzz, repeated through the miss animation.
         {"Miss", {{523, 90}, {0, 20}, {392, 130}}},
         // The start fanfare: over well before the game begins 3 s later.

@@ -9,10 +9,12 @@ namespace zxa {
 
 inline constexpr int kSampleRate = 22050;
 
-// One tone of a sample: frequency in Hz (0 is a rest) and length in milliseconds.
+// One tone of a sample: frequency in Hz (0 is a rest), length in milliseconds,
+// and optionally the frequency it glides to by its end.
 struct Tone {
     double hz;
     int ms;
+    double toHz = 0;
 };
 
 // The samples of a tone sequence: a soft square wave like a piezo buzzer, each
