@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -71,6 +72,36 @@ void BM_WindowMask(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowMask)->Unit(benchmark::kMillisecond);
 
+// After a full-screen switch with a stretched backdrop: the load, then the
+// first frame, which scales the backdrop once for all later paints.
+void BM_LoadAndFirstStretchedFrame(benchmark::State& state) {
+    const int w = int(state.range(0)), h = int(state.range(1));
+    QImage frame(w, h, QImage::Format_RGB32);
+    for (auto _ : state) {
+        zx::Face face;
+        if (!loadBundled(face, w, h, true)) {
+            state.SkipWithError("bundled skin not found");
+            return;
+        }
+        face.setStretch(zx::Ctl::im_backdrop, true);
+        zx::FacePainter painter;
+        QPainter p(&frame);
+        painter.paint(p, face, frame.rect());
+    }
+}
+BENCHMARK(BM_LoadAndFirstStretchedFrame)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // The window shape is a QBitmap, which needs a GUI application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
