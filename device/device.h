@@ -80,6 +80,7 @@ public:
     void Timer_DateTimer();
 
 private:
+    void enterClockFace(Ctl label);
     void enterTimeFace();
     void enterReadyFace(int readyMode);
     void gameButtonDown(Ctl pressed, bool& held, int readyMode);

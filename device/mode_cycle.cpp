@@ -23,27 +23,18 @@ void Device::Gam_Set_Mode() {
             face.setVisible(Ctl::im_panel_time_2, true);
             break;
         case mode::Alarm:
-            Gam_Stop_All_Timers();
-            vid.Vid_Show_All(false);
-            face.setVisible(Ctl::im_panel_alarm, true);
+            enterClockFace(Ctl::im_panel_alarm);
             face.setVisible(Ctl::im_panel_time_am, true);
-            face.setVisible(Ctl::im_panel_time_colon, true);
             vid.Vid_Show_Panel_Score(1200, true);
             break;
         case mode::Date:
-            Gam_Stop_All_Timers();
-            vid.Vid_Show_All(false);
-            face.setVisible(Ctl::im_panel_date, true);
-            face.setVisible(Ctl::im_panel_time_colon, true);
+            enterClockFace(Ctl::im_panel_date);
             // The first tick draws the date at once and then settles on a second.
             timers[TimerId::Date].setInterval(1);
             timers[TimerId::Date].setEnabled(true);
             break;
         case mode::Chrono:
-            Gam_Stop_All_Timers();
-            vid.Vid_Show_All(false);
-            face.setVisible(Ctl::im_panel_chrono, true);
-            face.setVisible(Ctl::im_panel_time_colon, true);
+            enterClockFace(Ctl::im_panel_chrono);
             for (int place = 1; place <= 4; ++place) vid.setDigit(place, seg::bigGlyph(0));
             vid.setDigit(5, seg::smallGlyph(0));
             break;
@@ -62,11 +53,16 @@ void Device::Gam_Set_Mode() {
     }
 }
 
-void Device::enterTimeFace() {
+// A blank LCD with the face's label and the colon, nothing running.
+void Device::enterClockFace(Ctl label) {
     Gam_Stop_All_Timers();
     vid.Vid_Show_All(false);
-    face.setVisible(Ctl::im_panel_time_1, true);
+    face.setVisible(label, true);
     face.setVisible(Ctl::im_panel_time_colon, true);
+}
+
+void Device::enterTimeFace() {
+    enterClockFace(Ctl::im_panel_time_1);
     // The first tick draws the time at once and then settles on a second.
     timers[TimerId::Clock].setInterval(1);
     timers[TimerId::Clock].setEnabled(true);

@@ -1,7 +1,6 @@
 // End to end: the real program's clock faces, buttons, drag and splash under Xvfb.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QImage>
 #include <QPainter>
@@ -22,14 +21,6 @@ const QColor kLit(20, 40, 30);
 QColor bigColour(int d) { return QColor(40 + 20 * d, 250 - 20 * d, 60); }
 QColor smallColour(int d) { return QColor(60, 40 + 20 * d, 250 - 20 * d); }
 
-QByteArray png(const QImage& img) {
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "PNG");
-    return bytes;
-}
-
 struct TestSkin {
     QByteArray ini = "[Fullscreen]\nBackdropFile=back.png\nBackdropStretch=1\n";
     ProgramFolder& folder;
@@ -45,7 +36,7 @@ struct TestSkin {
         picture("lit.png", solid(kLit, 10, 10));
         QImage back(32, 18, QImage::Format_RGB32);
         back.fill(QColor(30, 30, 200));
-        folder.write("Graphics/Backdrops/back.png", png(back));
+        folder.write("Graphics/Backdrops/back.png", encoded(back, "PNG"));
         for (int d = 0; d <= 9; ++d) {
             picture(QString("big%1.png").arg(d), solid(bigColour(d), 12, 16));
             picture(QString("small%1.png").arg(d), solid(smallColour(d), 8, 10));
@@ -71,7 +62,7 @@ struct TestSkin {
         return img;
     }
     void picture(const QString& name, const QImage& img) {
-        folder.write("Graphics/Skin/" + name, png(img));
+        folder.write("Graphics/Skin/" + name, encoded(img, "PNG"));
     }
     void place(Ctl c, const QString& file, int x, int y, int w, int h) {
         ini += QString("[Image%1]\nFilename=%2\nLeft=%3\nTop=%4\nWidth=%5\nHeight=%6\n")

@@ -1,7 +1,6 @@
 // End to end: the real program under Xvfb, checked pixel by pixel.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
@@ -15,22 +14,6 @@ const QColor kBody(90, 110, 130);    // the device's case
 const QColor kSegment(20, 40, 30);   // every LCD segment
 const QColor kBackdrop(200, 30, 30);
 
-QByteArray png(const QImage& img) {
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "PNG");
-    return bytes;
-}
-
-QByteArray jpeg(const QImage& img) {
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "JPG", 95);
-    return bytes;
-}
-
 // A test skin: a case with magenta all around it and one segment picture
 // that every segment shares, each at its own place.
 void writeSkin(ProgramFolder& folder) {
@@ -39,13 +22,13 @@ void writeSkin(ProgramFolder& folder) {
     QPainter p(&bg);
     p.fillRect(40, 30, 462, 299, kBody);
     p.end();
-    folder.write("Graphics/Skin/bg.png", png(bg));
+    folder.write("Graphics/Skin/bg.png", encoded(bg, "PNG"));
     QImage seg(12, 12, QImage::Format_RGB32);
     seg.fill(kSegment);
-    folder.write("Graphics/Skin/seg.png", png(seg));
+    folder.write("Graphics/Skin/seg.png", encoded(seg, "PNG"));
     QImage back(64, 36, QImage::Format_RGB32);
     back.fill(kBackdrop);
-    folder.write("Graphics/Backdrops/back.jpg", jpeg(back));
+    folder.write("Graphics/Backdrops/back.jpg", encoded(back, "JPG"));
 
     QByteArray ini =
         "[Fullscreen]\nBackdropFile=back.jpg\nBackdropStretch=1\n"

@@ -1,6 +1,7 @@
 // Xvfb, the program's folder and the X tools used by the end-to-end tests.
 #include "tests/app/xvfb_session.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,14 @@
 #include <QElapsedTimer>
 
 namespace zx::e2e {
+
+QByteArray encoded(const QImage& img, const char* format) {
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, format, 95);
+    return bytes;
+}
 
 bool waitUntil(const std::function<bool()>& f, int ms) {
     QElapsedTimer t;

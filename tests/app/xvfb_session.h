@@ -51,6 +51,9 @@ private:
     QProcess process_;
 };
 
+// A picture encoded as a file of the given format ("PNG", "JPG").
+QByteArray encoded(const QImage& img, const char* format);
+
 // Polls until f() is true or the time is up.
 bool waitUntil(const std::function<bool()>& f, int ms);
 
