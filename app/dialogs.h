@@ -6,14 +6,14 @@
 namespace zx {
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A modal box titled "Error" with one OK button; returns when it is closed.
     virtual void showError(const QString& text) = 0;
 };
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     void showError(const QString& text) override;
 };
 

@@ -15,14 +15,14 @@ namespace zx {
 QImage toQImage(const Picture& p);
 
 class FacePainter {
-public:
+  public:
     void paint(QPainter& painter, const Face& face, const QRect& area);
     // The whole client area as one image.
     QImage render(const Face& face);
     // The window shape in windowed mode: everything but the colour key.
     QBitmap mask(const Face& face);
 
-private:
+  private:
     const QImage& stretched(const Picture& p, QSize size);
 
     // The stretched backdrop is scaled once, not on every paint.

@@ -80,7 +80,8 @@ void TForm1::applyShape() {
 
 void TForm1::centreOnScreen() {
     const QSize screen = screenSize();
-    move(std::max(0, (screen.width() - width()) / 2), std::max(0, (screen.height() - height()) / 2));
+    move(std::max(0, (screen.width() - width()) / 2),
+         std::max(0, (screen.height() - height()) / 2));
 }
 
 bool TForm1::Snd_Init(int soundMode) { return device_.snd.Snd_Init(soundMode); }

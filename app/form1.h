@@ -31,7 +31,7 @@ struct Form1Deps {
 
 class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(Form1Deps deps);
     ~TForm1() override;
 
@@ -56,7 +56,7 @@ public:
 
     const KeyMap& keyMap() const { return keyMap_; }
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -67,7 +67,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void FormActivate();
     void areaChanged(const Rect& r) override;

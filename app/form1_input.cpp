@@ -15,10 +15,14 @@ static bool isDragImage(Ctl c) {
 
 static MouseButton mouseButtonOf(Qt::MouseButton b) {
     switch (b) {
-        case Qt::LeftButton: return MouseButton::Left;
-        case Qt::RightButton: return MouseButton::Right;
-        case Qt::MiddleButton: return MouseButton::Middle;
-        default: return MouseButton::Other;
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return MouseButton::Other;
     }
 }
 

@@ -15,9 +15,7 @@ TimerHost::TimerHost(Scheduler& scheduler, QObject* parent)
     aim();
 }
 
-void TimerHost::sync() {
-    scheduler_.advance_to(elapsed_.elapsed());
-}
+void TimerHost::sync() { scheduler_.advance_to(elapsed_.elapsed()); }
 
 void TimerHost::fire() { sync(); }
 

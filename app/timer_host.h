@@ -13,14 +13,14 @@ namespace zx {
 // scheduler's milliseconds count from the host's start.
 class TimerHost : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TimerHost(Scheduler& scheduler, QObject* parent = nullptr);
 
     // Brings the scheduler up to the present (firing what is due), so that a
     // timer armed by the event about to be handled counts from now.
     void sync();
 
-private:
+  private:
     void aim();
     void fire();
 

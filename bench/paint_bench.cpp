@@ -59,7 +59,10 @@ void BM_PaintFullScreenFrame(benchmark::State& state) {
         painter.paint(p, face, frame.rect());
     }
 }
-BENCHMARK(BM_PaintFullScreenFrame)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintFullScreenFrame)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_WindowMask(benchmark::State& state) {
     zx::Face face;

@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -49,20 +48,20 @@ std::string makeSyntheticSkin() {
     fs::create_directories(root / "skin");
     fs::create_directories(root / "back");
 
-    std::string ini = "[Common]\nSkinDir=" + (root / "skin").string() +
-                      "\nGameWidth=542\nGameHeight=359\n[Fullscreen]\nBackdropDir=" +
-                      (root / "back").string() +
-                      "\nBackdropFile=backdrop.jpg\nBackdropStretch=1\nLogoFile=logo.png\n"
-                      "LogoPosition=1\nBgColor=$00000000\n[VideoMode]\nTranspColor=$00FF00FF\n";
+    std::string ini =
+        "[Common]\nSkinDir=" + (root / "skin").string() +
+        "\nGameWidth=542\nGameHeight=359\n[Fullscreen]\nBackdropDir=" + (root / "back").string() +
+        "\nBackdropFile=backdrop.jpg\nBackdropStretch=1\nLogoFile=logo.png\n"
+        "LogoPosition=1\nBgColor=$00000000\n[VideoMode]\nTranspColor=$00FF00FF\n";
     for (int n = 1; n <= zx::kSkinImageCount; ++n) {
         const bool background = n == 1;
         const int w = background ? 542 : 24 + n % 40, h = background ? 359 : 20 + n % 30;
         const std::string name = "image" + std::to_string(n) + ".png";
         pattern(w, h, n).save(QString::fromStdString((root / "skin" / name).string()));
-        ini += "[Image" + std::to_string(n) + "]\nFilename=" + name + "\nLeft=" +
-               std::to_string(background ? 0 : (n * 17) % 500) + "\nTop=" +
-               std::to_string(background ? 0 : (n * 11) % 330) + "\nWidth=" + std::to_string(w) +
-               "\nHeight=" + std::to_string(h) + "\n";
+        ini += "[Image" + std::to_string(n) + "]\nFilename=" + name +
+               "\nLeft=" + std::to_string(background ? 0 : (n * 17) % 500) +
+               "\nTop=" + std::to_string(background ? 0 : (n * 11) % 330) +
+               "\nWidth=" + std::to_string(w) + "\nHeight=" + std::to_string(h) + "\n";
     }
     QImage backdrop = pattern(1920, 1080, 5).convertToFormat(QImage::Format_RGB32);
     backdrop.save(QString::fromStdString((root / "back" / "backdrop.jpg").string()), "JPG", 90);
@@ -74,7 +73,8 @@ std::string makeSyntheticSkin() {
 
 const std::string& configPath() {
     static const std::string path = [] {
-        if (const char* dir = std::getenv("ZX_SKIN_DIR"); dir && fs::exists(fs::path(dir) / "Config.ini")) {
+        if (const char* dir = std::getenv("ZX_SKIN_DIR");
+            dir && fs::exists(fs::path(dir) / "Config.ini")) {
             fs::current_path(dir);  // relative skin folders resolve against it
             return (fs::path(dir) / "Config.ini").string();
         }
@@ -112,7 +112,10 @@ void BM_ReloadSkinFullscreen(benchmark::State& state) {
 }
 
 BENCHMARK(BM_LoadSkinWindowed)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadSkinFullscreen)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSkinFullscreen)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReloadSkinFullscreen)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 
 }  // namespace

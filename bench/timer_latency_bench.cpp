@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -41,7 +40,7 @@ int main(int argc, char** argv) {
     double sum = 0;
     for (double v : late) sum += v;
     const auto pct = [&](double p) { return late[std::size_t(p * double(late.size() - 1))]; };
-    std::printf("ticks %zu  lateness ms: mean %.3f  median %.3f  p99 %.3f  max %.3f\n",
-                late.size(), sum / double(late.size()), pct(0.5), pct(0.99), late.back());
+    std::printf("ticks %zu  lateness ms: mean %.3f  median %.3f  p99 %.3f  max %.3f\n", late.size(),
+                sum / double(late.size()), pct(0.5), pct(0.99), late.back());
     return 0;
 }

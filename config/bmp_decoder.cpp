@@ -132,10 +132,18 @@ DecodeResult decodeBmp(const std::uint8_t* d, std::size_t size) {
         for (std::int64_t x = 0; x < h.width; ++x) {
             std::uint32_t px;
             switch (h.bpp) {
-                case 1: px = palette[(row[x >> 3] >> (7 - (x & 7))) & 1]; break;
-                case 4: px = palette[(row[x >> 1] >> (x & 1 ? 0 : 4)) & 0xF]; break;
-                case 8: px = palette[row[x]]; break;
-                case 24: px = rgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]); break;
+                case 1:
+                    px = palette[(row[x >> 3] >> (7 - (x & 7))) & 1];
+                    break;
+                case 4:
+                    px = palette[(row[x >> 1] >> (x & 1 ? 0 : 4)) & 0xF];
+                    break;
+                case 8:
+                    px = palette[row[x]];
+                    break;
+                case 24:
+                    px = rgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+                    break;
                 default: {
                     const std::uint32_t v = h.bpp == 16 ? u16(row + 2 * x) : u32(row + 4 * x);
                     const std::uint32_t alpha = useAlpha ? h.a.get(v) : 255;

@@ -13,7 +13,7 @@ namespace zx {
 
 namespace {
 
-constexpr std::uint32_t kDefaultTranspBgr = 0x00FF00FF;  // magenta
+constexpr std::uint32_t kDefaultTranspBgr = 0x00FF00FF;   // magenta
 constexpr std::uint32_t kDefaultBgColorBgr = 0x00000000;  // black
 constexpr int kMenuButtonWidth = 36;
 constexpr int kMenuButtonHeight = 32;
@@ -56,8 +56,8 @@ SkinResult loadError(std::string message) { return {SkinStatus::LoadError, std::
 
 // Backdrop, background colour, offsets, client size and logo of full-screen
 // mode. Writes the face offsets into offX/offY.
-SkinResult loadFullscreenLook(Face& face, const IniFile& ini, const SkinContext& ctx,
-                              int& offX, int& offY) {
+SkinResult loadFullscreenLook(Face& face, const IniFile& ini, const SkinContext& ctx, int& offX,
+                              int& offY) {
     const std::string backdropDir =
         iniDirectory(ini.readString("Fullscreen", "BackdropDir", "Graphics\\Backdrops\\"));
     if (auto name = iniFileName(ini.readString("Fullscreen", "BackdropFile", "nil"))) {
@@ -78,7 +78,8 @@ SkinResult loadFullscreenLook(Face& face, const IniFile& ini, const SkinContext&
     const int faceW = face.look().clientWidth;
     const int faceH = face.look().clientHeight;
     offX = iniOffset(ini.readString("Fullscreen", "GameOffsetX", "Center"), ctx.screenWidth, faceW);
-    offY = iniOffset(ini.readString("Fullscreen", "GameOffsetY", "Center"), ctx.screenHeight, faceH);
+    offY =
+        iniOffset(ini.readString("Fullscreen", "GameOffsetY", "Center"), ctx.screenHeight, faceH);
 
     face.setClientSize(ctx.screenWidth, ctx.screenHeight);
 
@@ -94,11 +95,20 @@ SkinResult loadFullscreenLook(Face& face, const IniFile& ini, const SkinContext&
             const int right = ctx.screenWidth - r.w;
             const int bottom = ctx.screenHeight - r.h;
             switch (ini.readInteger("Fullscreen", "LogoPosition", 1)) {
-                case 0: r.x = 0, r.y = 0; break;
-                case 1: r.x = right, r.y = 0; break;
-                case 2: r.x = 0, r.y = bottom; break;
-                case 3: r.x = right, r.y = bottom; break;
-                default: break;  // shown where it was
+                case 0:
+                    r.x = 0, r.y = 0;
+                    break;
+                case 1:
+                    r.x = right, r.y = 0;
+                    break;
+                case 2:
+                    r.x = 0, r.y = bottom;
+                    break;
+                case 3:
+                    r.x = right, r.y = bottom;
+                    break;
+                default:
+                    break;  // shown where it was
             }
             face.setRect(Ctl::im_backdrop_logo, r);
             face.setVisible(Ctl::im_backdrop_logo, true);

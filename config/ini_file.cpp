@@ -60,9 +60,8 @@ IniFile IniFile::parse(std::string_view text) {
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            section = std::string(trim(line.substr(1, close == std::string_view::npos
-                                                          ? std::string_view::npos
-                                                          : close - 1)));
+            section = std::string(trim(line.substr(
+                1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
             inSection = true;
             continue;
         }

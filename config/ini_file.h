@@ -13,7 +13,7 @@ namespace zx {
 // a value is the text after '=' with surrounding blanks removed and at most
 // kMaxValueLength characters, and the first occurrence of a key wins.
 class IniFile {
-public:
+  public:
     static constexpr std::size_t kMaxValueLength = 2047;
 
     // An empty file: every lookup gives its default.
@@ -31,7 +31,7 @@ public:
                            const std::string& def) const;
     int readInteger(std::string_view section, std::string_view key, int def) const;
 
-private:
+  private:
     // Keys are "section\nkey", lower-cased; '\n' cannot occur inside either.
     std::map<std::string, std::string> values_;
 };

@@ -3,8 +3,9 @@
 #include <csetjmp>
 #include <cstdio>
 
-#include <jpeglib.h>
+// libjpeg needs <cstdio> first.
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include "config/picture_decoder.h"
 

@@ -74,10 +74,17 @@ DecodeResult decodePictureFile(const std::string& path) {
 
     DecodeResult r;
     switch (format) {
-        case PictureFormat::Png: r = decodePng(bytes.data(), bytes.size()); break;
-        case PictureFormat::Jpeg: r = decodeJpeg(bytes.data(), bytes.size()); break;
-        case PictureFormat::Bmp: r = decodeBmp(bytes.data(), bytes.size()); break;
-        case PictureFormat::None: break;
+        case PictureFormat::Png:
+            r = decodePng(bytes.data(), bytes.size());
+            break;
+        case PictureFormat::Jpeg:
+            r = decodeJpeg(bytes.data(), bytes.size());
+            break;
+        case PictureFormat::Bmp:
+            r = decodeBmp(bytes.data(), bytes.size());
+            break;
+        case PictureFormat::None:
+            break;
     }
     r.format = format;
     return r;

@@ -11,7 +11,7 @@ namespace zx {
 // $XDG_CONFIG_HOME/Orvalle/Zorbax50.conf. Values are decimal text, and each
 // write is synced at once (QSettings replaces the file atomically).
 class QtSettingsStore final : public SettingsStore {
-public:
+  public:
     QtSettingsStore();
 
     std::optional<std::string> readText(const std::string& name) const override;
@@ -20,7 +20,7 @@ public:
     // Where the values live, for messages and tests.
     QString location() const { return settings_.fileName(); }
 
-private:
+  private:
     QSettings settings_;
 };
 

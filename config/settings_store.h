@@ -10,7 +10,7 @@ namespace zx {
 // Integers are stored as decimal text, booleans as "1" and "0". A missing
 // value, or a text that is not an integer, reads as the default.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     int ReadInteger(const std::string& name, int def) const;
@@ -29,12 +29,12 @@ std::optional<int> parseDecimal(const std::string& text);
 
 // A store that lives in memory only, for tests and as a fallback.
 class MemorySettingsStore final : public SettingsStore {
-public:
+  public:
     std::optional<std::string> readText(const std::string& name) const override;
     void writeText(const std::string& name, const std::string& text) override;
     const std::map<std::string, std::string>& values() const { return values_; }
 
-private:
+  private:
     std::map<std::string, std::string> values_;
 };
 

@@ -1,7 +1,7 @@
 // The machine's local clock.
-#include <ctime>
-
 #include "device/clock.h"
+
+#include <ctime>
 
 namespace zx {
 

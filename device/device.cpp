@@ -15,10 +15,9 @@ void Device::Gam_Stop_All_Timers() {
     // A fixed order, so that a host watching the timers sees the same sequence
     // every time; intervals are kept for the next enabling.
     static constexpr TimerId kOrder[kTimerCount] = {
-        TimerId::Bonus,     TimerId::Clock,        TimerId::Date,
-        TimerId::Enemy_Attack, TimerId::Enemy_Helper, TimerId::Enemy_Move,
-        TimerId::Game_Over, TimerId::Game_Start,   TimerId::Hit,
-        TimerId::Miss,      TimerId::Shot,         TimerId::Startup};
+        TimerId::Bonus,        TimerId::Clock,      TimerId::Date,      TimerId::Enemy_Attack,
+        TimerId::Enemy_Helper, TimerId::Enemy_Move, TimerId::Game_Over, TimerId::Game_Start,
+        TimerId::Hit,          TimerId::Miss,       TimerId::Shot,      TimerId::Startup};
     for (TimerId id : kOrder) timers[id].setEnabled(false);
 }
 

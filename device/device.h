@@ -38,7 +38,7 @@ struct DeviceState {
 };
 
 class Device {
-public:
+  public:
     // Registers the handlers of the timers the device owns.
     Device(Clock& clock, Random& random, SoundBackend& soundBackend);
     Device(const Device&) = delete;
@@ -79,7 +79,7 @@ public:
     void Timer_ClockTimer();
     void Timer_DateTimer();
 
-private:
+  private:
     void enterClockFace(Ctl label);
     void enterTimeFace();
     void enterReadyFace(int readyMode);

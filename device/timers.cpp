@@ -75,10 +75,9 @@ void Scheduler::rescheduled() {
 
 std::string_view timerName(TimerId id) {
     static constexpr std::string_view names[kTimerCount] = {
-        "Timer_Startup",      "Timer_Clock",        "Timer_Date",  "Timer_Game_Start",
-        "Timer_Enemy_Move",   "Timer_Enemy_Attack", "Timer_Enemy_Helper",
-        "Timer_Shot",         "Timer_Hit",          "Timer_Miss",  "Timer_Bonus",
-        "Timer_Game_Over"};
+        "Timer_Startup",    "Timer_Clock",        "Timer_Date",         "Timer_Game_Start",
+        "Timer_Enemy_Move", "Timer_Enemy_Attack", "Timer_Enemy_Helper", "Timer_Shot",
+        "Timer_Hit",        "Timer_Miss",         "Timer_Bonus",        "Timer_Game_Over"};
     return names[int(id)];
 }
 

@@ -33,7 +33,7 @@ class Scheduler;
 // already has changes nothing; a new interval on an enabled timer restarts its
 // period; enabling makes the first tick come one interval later.
 class Timer {
-public:
+  public:
     int interval() const { return interval_; }
     bool enabled() const { return enabled_; }
     void setInterval(int ms);
@@ -41,7 +41,7 @@ public:
     // The time of the next tick; meaningful only while enabled.
     Millis deadline() const { return deadline_; }
 
-private:
+  private:
     friend class Scheduler;
     void arm();
 
@@ -58,7 +58,7 @@ private:
 // A timer that is more than a period late ticks once and resumes its period
 // from t: no burst of catch-up ticks after a stall.
 class Scheduler {
-public:
+  public:
     Scheduler();
     Scheduler(const Scheduler&) = delete;
     Scheduler& operator=(const Scheduler&) = delete;
@@ -76,7 +76,7 @@ public:
     // re-aim its single real timer.
     void setOnReschedule(std::function<void()> f) { onReschedule_ = std::move(f); }
 
-private:
+  private:
     friend class Timer;
     Timer* nextDue(Millis t);
     void rescheduled();

@@ -6,6 +6,7 @@
 
 namespace zx {
 
+// clang-format off
 // The first 98 are the skin images in Config.ini order: Image<n> configures
 // control n - 1. The four after them are placed by the program itself.
 #define ZX_CONTROLS(X)                                                                      \
@@ -42,6 +43,8 @@ namespace zx {
     X(im_saveme_1_1) X(im_saveme_2_1) X(im_saveme_3_1)                                      \
     X(im_miss_1) X(im_miss_2) X(im_miss_3) X(im_miss_4) X(im_miss_5)                        \
     X(im_backdrop) X(im_backdrop_logo) X(btn_game_menu_background) X(btn_game_menu_top)
+
+// clang-format on
 
 enum class Ctl : int {
 #define ZX_ENUM(name) name,

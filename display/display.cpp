@@ -23,10 +23,10 @@ Ctl saveme(int column, int figure) {
     return Ctl(int(im_saveme_1_3) + (figure - 1) * 3 + column - 1);
 }
 
-const std::array<Ctl, 12> kPanelIcons = {
-    im_panel_game_a, im_panel_game_b, im_panel_time_1, im_panel_time_2,
-    im_panel_alarm,  im_panel_date,   im_panel_chrono, im_panel_bell,
-    im_panel_sound,  im_panel_time_am, im_panel_time_pm, im_panel_time_colon};
+const std::array<Ctl, 12> kPanelIcons = {im_panel_game_a,  im_panel_game_b,  im_panel_time_1,
+                                         im_panel_time_2,  im_panel_alarm,   im_panel_date,
+                                         im_panel_chrono,  im_panel_bell,    im_panel_sound,
+                                         im_panel_time_am, im_panel_time_pm, im_panel_time_colon};
 
 }  // namespace seg
 
@@ -109,7 +109,8 @@ void Display::Vid_Show_Enemy(int pose) {
 }
 
 void Display::Vid_Show_Enemy_Helper() {
-    for (int i = 1; i <= 3; ++i) face_.setVisible(seg::enemyHelper(i), i == game_.EnemyHelperPosition);
+    for (int i = 1; i <= 3; ++i)
+        face_.setVisible(seg::enemyHelper(i), i == game_.EnemyHelperPosition);
 }
 
 void Display::Vid_Show_Hero(int column, bool on) {

@@ -10,21 +10,21 @@ namespace zx {
 
 // Segment groups, 1-based as the game and clock address them.
 namespace seg {
-Ctl digitSlot(int place);        // 1..5
-Ctl bigGlyph(int digit);         // 0..9
-Ctl smallGlyph(int digit);       // 0..9
-Ctl panelMissMark(int i);        // 1..3
-Ctl hero(int column);            // 1..3
-Ctl enemyHelper(int column);     // 1..3
-Ctl miss(int frame);             // 1..5
-Ctl enemy(int column, int frame);   // frame 1: body, 2 and 3: poses
-Ctl shot(int column, int row);      // row 1 above the hero .. 4 highest
-Ctl saveme(int column, int figure); // figure 1 is the last to go
+Ctl digitSlot(int place);            // 1..5
+Ctl bigGlyph(int digit);             // 0..9
+Ctl smallGlyph(int digit);           // 0..9
+Ctl panelMissMark(int i);            // 1..3
+Ctl hero(int column);                // 1..3
+Ctl enemyHelper(int column);         // 1..3
+Ctl miss(int frame);                 // 1..5
+Ctl enemy(int column, int frame);    // frame 1: body, 2 and 3: poses
+Ctl shot(int column, int row);       // row 1 above the hero .. 4 highest
+Ctl saveme(int column, int figure);  // figure 1 is the last to go
 extern const std::array<Ctl, 12> kPanelIcons;
 }  // namespace seg
 
 class Display {
-public:
+  public:
     Display(Face& face, const GameState& game) : face_(face), game_(game) {}
 
     void Vid_Show_All(bool on);
@@ -45,7 +45,7 @@ public:
     void setDigit(int place, Ctl glyph);
     void clearDigit(int place);
 
-private:
+  private:
     Face& face_;
     const GameState& game_;
 };

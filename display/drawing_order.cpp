@@ -5,6 +5,7 @@ namespace zx {
 
 using enum Ctl;
 
+// clang-format off
 const std::array<Ctl, kControlCount> kDrawingOrder = {
     im_backdrop, im_backdrop_logo, im_background,
     btn_right_down, btn_left_down, btn_shoot_right_down, btn_shoot_left_down,
@@ -37,5 +38,6 @@ const std::array<Ctl, kControlCount> kDrawingOrder = {
     btn_game_a_top, btn_game_b_down, btn_game_b_top,
     im_background_screen_top, btn_game_menu_background, btn_game_menu_top,
 };
+// clang-format on
 
 }  // namespace zx

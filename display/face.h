@@ -20,7 +20,8 @@ struct Control {
     PictureRef picture;  // null: nothing drawn
     Rect rect;
     bool visible = false;
-    bool stretch = false;  // picture scaled to the rectangle; otherwise centred (backdrop) or at top-left
+    bool stretch =
+        false;  // picture scaled to the rectangle; otherwise centred (backdrop) or at top-left
 };
 
 // The window-level properties the skin decides: client size, background
@@ -35,7 +36,7 @@ struct WindowLook {
 };
 
 class FaceObserver {
-public:
+  public:
     virtual ~FaceObserver() = default;
     // A region of the client area must be painted again.
     virtual void areaChanged(const Rect& r) = 0;
@@ -44,7 +45,7 @@ public:
 };
 
 class Face {
-public:
+  public:
     Face();
 
     const Control& operator[](Ctl c) const { return controls_[std::size_t(c)]; }
@@ -62,7 +63,7 @@ public:
     void setBackground(std::uint32_t argb);
     void setColourKey(bool on, std::uint32_t argb);
 
-private:
+  private:
     Control& at(Ctl c) { return controls_[std::size_t(c)]; }
     void changed(const Control& c);
     void lookChanged();

@@ -10,10 +10,10 @@ struct GameState {
     int HiScoreA = 0;
     int HiScoreB = 0;
     int MissCount = 0;
-    int HeroPosition = 0;         // column 1..3
+    int HeroPosition = 0;  // column 1..3
     int ShotColumn = 0;
-    int EnemyColumn = 0;          // 0: no enemy
-    int EnemyHelperPosition = 0;  // 0: no enemy helper
+    int EnemyColumn = 0;                // 0: no enemy
+    int EnemyHelperPosition = 0;        // 0: no enemy helper
     std::array<int, 4> SavemeCounts{};  // entries 1..3 by column; entry 0 unused
     bool HeroActive = false;
     bool ShotReady = false;

@@ -42,9 +42,14 @@ void KeyMap::UpdateButtonHints() {
         int binding;
         std::string_view tail;
     };
-    static constexpr Row kRows[kHintCount] = {
-        {1, " to start game A"}, {2, " to start game B"}, {3, " to switch mode"}, {0, {}},
-        {4, {}},                 {5, {}},                 {6, {}},                {7, {}}};
+    static constexpr Row kRows[kHintCount] = {{1, " to start game A"},
+                                              {2, " to start game B"},
+                                              {3, " to switch mode"},
+                                              {0, {}},
+                                              {4, {}},
+                                              {5, {}},
+                                              {6, {}},
+                                              {7, {}}};
     for (int i = 0; i < kHintCount; ++i) {
         const Row& row = kRows[i];
         std::string& text = hints_[std::size_t(i)].text;

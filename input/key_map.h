@@ -23,7 +23,7 @@ struct ButtonHint {
 inline constexpr int kHintCount = 8;
 
 class KeyMap {
-public:
+  public:
     KeyMap();  // fills KeyNames
 
     // Reads Key1..Key7, writes each back at once in order and derives its code,
@@ -45,7 +45,7 @@ public:
     KeyBindingTable KeyBindings{};
     std::array<std::string, kKeyCount> KeyNames;  // entry i - 1 names key number i
 
-private:
+  private:
     std::array<ButtonHint, kHintCount> hints_;
     std::function<void()> onHintsChanged_;
 };

@@ -59,7 +59,8 @@ int RecordingSoundBackend::liveSamples() const {
 
 int RecordingSoundBackend::indexOf(SampleHandle sample) const {
     for (size_t i = 0; i < loaded_.size(); ++i) {
-        if (static_cast<const void*>(&loaded_[i]) == static_cast<const void*>(sample)) return int(i);
+        if (static_cast<const void*>(&loaded_[i]) == static_cast<const void*>(sample))
+            return int(i);
     }
     return -1;
 }

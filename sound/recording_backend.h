@@ -12,7 +12,7 @@
 namespace zx {
 
 class RecordingSoundBackend final : public SoundBackend {
-public:
+  public:
     // Each call as text, e.g. "FSOUND_Sample_Load(-1, Sound/Enemy.wav, 0x2000, 0, 0)".
     // Samples appear by their file ("Sound/Shot.wav"), "null", or a file
     // followed by " (released)" when the handle was already freed.
@@ -25,8 +25,8 @@ public:
 
     bool FSOUND_SetOutput(int outputType) override;
     bool FSOUND_Init(int mixRate, int maxChannels, unsigned flags) override;
-    SampleHandle FSOUND_Sample_Load(int index, const std::string& path, unsigned mode,
-                                    int offset, int length) override;
+    SampleHandle FSOUND_Sample_Load(int index, const std::string& path, unsigned mode, int offset,
+                                    int length) override;
     int FSOUND_PlaySound(int channel, SampleHandle sample) override;
     bool FSOUND_StopSound(int channel) override;
     void FSOUND_Sample_Free(SampleHandle sample) override;
@@ -37,7 +37,7 @@ public:
     // The file of a handle this back end returned, or "null".
     std::string nameOf(SampleHandle sample) const;
 
-private:
+  private:
     struct Loaded {
         std::string path;
         bool live = true;

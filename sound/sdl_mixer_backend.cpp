@@ -36,7 +36,8 @@ SdlMixerBackend::SdlMixerBackend(std::string sampleDir) : sampleDir_(std::move(s
 SdlMixerBackend::~SdlMixerBackend() { FSOUND_Close(); }
 
 bool SdlMixerBackend::FSOUND_SetOutput(int outputType) {
-    if (outputType != fsound::kOutputDirectSound && outputType != fsound::kOutputWinMM) return false;
+    if (outputType != fsound::kOutputDirectSound && outputType != fsound::kOutputWinMM)
+        return false;
     outputType_ = outputType;
     return true;
 }

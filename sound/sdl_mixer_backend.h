@@ -18,7 +18,7 @@ const char* sdlAudioDriverFor(int outputType);
 // opens SDL's "dummy" driver instead, so the samples still load and play,
 // silently, and the device runs.
 class SdlMixerBackend final : public SoundBackend {
-public:
+  public:
     // A non-empty sampleDir resolves relative sample paths against it instead
     // of the current directory.
     explicit SdlMixerBackend(std::string sampleDir = {});
@@ -28,8 +28,8 @@ public:
 
     bool FSOUND_SetOutput(int outputType) override;
     bool FSOUND_Init(int mixRate, int maxChannels, unsigned flags) override;
-    SampleHandle FSOUND_Sample_Load(int index, const std::string& path, unsigned mode,
-                                    int offset, int length) override;
+    SampleHandle FSOUND_Sample_Load(int index, const std::string& path, unsigned mode, int offset,
+                                    int length) override;
     int FSOUND_PlaySound(int channel, SampleHandle sample) override;
     bool FSOUND_StopSound(int channel) override;
     void FSOUND_Sample_Free(SampleHandle sample) override;
@@ -41,7 +41,7 @@ public:
     // SDL's name of the driver in use, or "" when closed.
     std::string currentDriver() const;
 
-private:
+  private:
     bool openWith(const char* driver, bool overrideEnvironment, int mixRate, int maxChannels);
     std::string resolve(const std::string& path) const;
 

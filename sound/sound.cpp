@@ -10,7 +10,9 @@ constexpr std::array<const char*, kSoundSampleCount> kSampleFiles = {
 }  // namespace
 
 const std::array<const char*, 3> kSoundModeNames = {
-    "Microsoft DirectSound", "Windows MultiMedia", "(no sound)",
+    "Microsoft DirectSound",
+    "Windows MultiMedia",
+    "(no sound)",
 };
 
 const char* soundSampleFile(SoundSample slot) { return kSampleFiles[static_cast<int>(slot)]; }
@@ -44,7 +46,8 @@ bool Sound::Snd_Init(int soundMode) {
     backend_.FSOUND_Init(fsound::kMixRate, fsound::kMaxChannels, fsound::kInitFlags);
 
     for (int i = 0; i < kSoundSampleCount; ++i) {
-        slots_[i] = backend_.FSOUND_Sample_Load(fsound::kFreeIndex, kSampleFiles[i], fsound::kLoad2D, 0, 0);
+        slots_[i] =
+            backend_.FSOUND_Sample_Load(fsound::kFreeIndex, kSampleFiles[i], fsound::kLoad2D, 0, 0);
     }
     initResult_ = handle(SoundSample::Enemy) != nullptr;
     return initResult_;

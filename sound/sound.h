@@ -27,7 +27,7 @@ extern const std::array<const char*, 3> kSoundModeNames;
 int soundModeFromText(const std::string& text);
 
 class Sound {
-public:
+  public:
     // deviceSoundOn is the device's own sound switch, read at every request.
     Sound(SoundBackend& backend, const bool& deviceSoundOn)
         : backend_(backend), deviceSoundOn_(deviceSoundOn) {}
@@ -45,7 +45,7 @@ public:
     bool SoundEnabled() const { return soundEnabled_; }
     SampleHandle handle(SoundSample slot) const { return slots_[index(slot)]; }
 
-private:
+  private:
     static int index(SoundSample slot) { return static_cast<int>(slot); }
     bool audible() const { return soundEnabled_ && deviceSoundOn_ && !closed_; }
 

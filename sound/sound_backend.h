@@ -17,14 +17,14 @@ inline constexpr int kOutputDirectSound = 2;  // the preferred driver
 inline constexpr int kMixRate = 22050;
 inline constexpr int kMaxChannels = 64;
 inline constexpr unsigned kInitFlags = 0;
-inline constexpr int kFreeIndex = -1;         // let the library pick a sample index
-inline constexpr unsigned kLoad2D = 0x2000;   // plain sample, no 3D processing
-inline constexpr int kFreeChannel = -1;       // play on any free channel
-inline constexpr int kAllChannels = -3;       // stop every channel
+inline constexpr int kFreeIndex = -1;        // let the library pick a sample index
+inline constexpr unsigned kLoad2D = 0x2000;  // plain sample, no 3D processing
+inline constexpr int kFreeChannel = -1;      // play on any free channel
+inline constexpr int kAllChannels = -3;      // stop every channel
 }  // namespace fsound
 
 class SoundBackend {
-public:
+  public:
     virtual ~SoundBackend() = default;
 
     // Chooses the output driver for the following init; false if unknown.

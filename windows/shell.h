@@ -7,7 +7,7 @@
 namespace zx {
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a web address, a "mailto:" link or a file with the desktop's
     // handler. Failures are ignored: callers never react to them.
@@ -20,7 +20,7 @@ public:
 QUrl shellTargetUrl(const QString& target);
 
 class QtShell final : public Shell {
-public:
+  public:
     void open(const QString& target) override;
 };
 

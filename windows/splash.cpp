@@ -89,11 +89,14 @@ Label* makeLabel(QWidget* parent, const LabelLook& look) {
 
 }  // namespace
 
-TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, Dialogs& dialogs,
-                         Shell& shell, bool& splashPending, QWidget* parent)
+TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, Dialogs& dialogs, Shell& shell,
+                         bool& splashPending, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      host_(host), settings_(settings), dialogs_(dialogs), shell_(shell),
+      host_(host),
+      settings_(settings),
+      dialogs_(dialogs),
+      shell_(shell),
       splashPending_(splashPending) {
     buildControls();
     FormCreate();
@@ -240,15 +243,15 @@ void TSplashForm::btn_playClick() {
 
 void TSplashForm::FormKeyDown(int virtualKey) {
     switch (virtualKey) {
-    case kVkEnter:
-    case kVkDigit1:
-        if (btn_play->isEnabled()) btn_playClick();
-        break;
-    case kVkEscape:
-        host_.terminate();
-        break;
-    default:
-        break;
+        case kVkEnter:
+        case kVkDigit1:
+            if (btn_play->isEnabled()) btn_playClick();
+            break;
+        case kVkEscape:
+            host_.terminate();
+            break;
+        default:
+            break;
     }
 }
 

@@ -15,7 +15,7 @@ class Shell;
 
 // What the splash window needs from the device window to launch it.
 class SplashHost {
-public:
+  public:
     virtual ~SplashHost() = default;
     // Starts sound output in the given mode (0, 1 or 2); false when a driver
     // was chosen and its samples could not be loaded.
@@ -40,7 +40,7 @@ class ClickLabel;
 
 class TSplashForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Runs the creation step: either launches at once without ever showing
     // (a driver is stored and the splash is switched off) or centres itself
     // and shows. splashPending is the device window's SplashPending flag.
@@ -73,12 +73,12 @@ public:
     QLabel* btn_play_disabled = nullptr;
     ClickLabel* btn_paypal = nullptr;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void cb_soundChange();
     void updatePlayButton();

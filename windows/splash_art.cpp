@@ -17,7 +17,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
     event->accept();
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
@@ -26,8 +27,8 @@ QImage loadWindowPicture(const QString& relativePath) {
     if (!r.ok()) return {};
     const Picture& p = *r.picture;
     // Wraps the decoded words, then copies so the image owns its pixels.
-    return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height,
-                  p.width * 4, QImage::Format_ARGB32_Premultiplied)
+    return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height, p.width * 4,
+                  QImage::Format_ARGB32_Premultiplied)
         .copy();
 }
 

@@ -11,17 +11,17 @@ namespace zx {
 // and links do. A disabled label reports nothing.
 class ClickLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool pressed_ = false;
 };
 
@@ -33,10 +33,10 @@ inline constexpr QRgb kSplashCheckBoxBlue = qRgb(8, 42, 82);
 // Each picture is read from Graphics/Windows/ below the current directory;
 // when its file is missing or damaged a plain stand-in of the same size is
 // drawn, so the window stays usable with an incomplete installation.
-QImage splashBackground();   // 460 x 420, four horizontal bands
-QImage splashBoxPicture();   // 200 x 116
+QImage splashBackground();               // 460 x 420, four horizontal bands
+QImage splashBoxPicture();               // 200 x 116
 QImage splashPlayPicture(bool enabled);  // 107 x 30, blue or grey
-QImage splashDonatePicture();  // 107 x 30
+QImage splashDonatePicture();            // 107 x 30
 
 // The four bands drawn in code: dark blue, medium blue, white, dark blue.
 QImage drawSplashBands();

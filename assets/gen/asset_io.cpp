@@ -11,9 +11,7 @@ namespace zxa {
 
 namespace {
 
-void makeParent(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-}
+void makeParent(const QString& path) { QDir().mkpath(QFileInfo(path).absolutePath()); }
 
 // Qt writes the resolution into PNG and JPEG headers; pin it so the bytes never
 // depend on a screen or a default that could change.
@@ -88,7 +86,9 @@ void saveBmp24(const QImage& img, const QString& path) {
     for (int y = h - 1; y >= 0; --y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < w; ++x)
-            b.append(char(qBlue(line[x]))).append(char(qGreen(line[x]))).append(char(qRed(line[x])));
+            b.append(char(qBlue(line[x])))
+                .append(char(qGreen(line[x])))
+                .append(char(qRed(line[x])));
         b.append(QByteArray(stride - w * 3, '\0'));
     }
     saveBytes(b, path);

@@ -69,16 +69,19 @@ void paintBezel(QPainter& p) {
                QStringLiteral("Z O R B A N I X"));
     p.setFont(condensedFont(8, false));
     p.setPen(QColor(200, 200, 200));
-    p.drawText(QRectF(bezel.left() + 12, kGlass.bottom() + 7, 80, 12), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("WIDE SCREEN"));
-    p.drawText(QRectF(bezel.right() - 92, kGlass.bottom() + 7, 80, 12), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("TWIN SHOT"));
+    p.drawText(QRectF(bezel.left() + 12, kGlass.bottom() + 7, 80, 12),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("WIDE SCREEN"));
+    p.drawText(QRectF(bezel.right() - 92, kGlass.bottom() + 7, 80, 12),
+               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("TWIN SHOT"));
 }
 
 // A tiny deterministic generator for scattered details.
 struct Lcg {
     quint32 s;
-    int next(int n) { s = s * 1664525u + 1013904223u; return int((s >> 8) % quint32(n)); }
+    int next(int n) {
+        s = s * 1664525u + 1013904223u;
+        return int((s >> 8) % quint32(n));
+    }
 };
 
 void paintScene(QPainter& p) {
@@ -98,7 +101,9 @@ void paintScene(QPainter& p) {
     Lcg rng{7};
     p.setBrush(QColor(236, 240, 230));
     for (int i = 0; i < 40; ++i)
-        p.drawEllipse(QPointF(field.left() + rng.next(int(field.width())), field.top() + rng.next(70)), 0.9, 0.9);
+        p.drawEllipse(
+            QPointF(field.left() + rng.next(int(field.width())), field.top() + rng.next(70)), 0.9,
+            0.9);
     // A distant ringed planet beside the first lane.
     p.setBrush(QColor(214, 190, 168));
     p.drawEllipse(QPointF(147, 142), 5, 5);
@@ -110,8 +115,8 @@ void paintScene(QPainter& p) {
     QPainterPath hills;
     hills.moveTo(field.left(), field.bottom() - 10);
     for (int k = 0; k <= 8; ++k)
-        hills.quadTo(field.left() + k * 35 + 17, field.bottom() - (k % 2 ? 30 : 22), field.left() + (k + 1) * 35,
-                     field.bottom() - 12);
+        hills.quadTo(field.left() + k * 35 + 17, field.bottom() - (k % 2 ? 30 : 22),
+                     field.left() + (k + 1) * 35, field.bottom() - 12);
     hills.lineTo(field.right(), field.bottom());
     hills.lineTo(field.left(), field.bottom());
     hills.closeSubpath();
@@ -247,25 +252,31 @@ void paintButtons(QPainter& p, bool pressed) {
 void paintLabels(QPainter& p) {
     p.setPen(QColor(250, 232, 214));
     p.setFont(condensedFont(10, true));
-    const struct { Button b; const char* text; } mode[] = {
-        {Button::time, "TIME"}, {Button::set, "SET"}, {Button::game_a, "GAME A"}, {Button::game_b, "GAME B"}};
+    const struct {
+        Button b;
+        const char* text;
+    } mode[] = {{Button::time, "TIME"},
+                {Button::set, "SET"},
+                {Button::game_a, "GAME A"},
+                {Button::game_b, "GAME B"}};
     for (const auto& m : mode)
-        p.drawText(QRectF(buttonRect(m.b)).translated(0, -15).adjusted(-10, 0, 10, 0), Qt::AlignCenter,
-                   QString::fromLatin1(m.text));
+        p.drawText(QRectF(buttonRect(m.b)).translated(0, -15).adjusted(-10, 0, 10, 0),
+                   Qt::AlignCenter, QString::fromLatin1(m.text));
     for (Button b : {Button::shoot_left, Button::shoot_right})
-        p.drawText(QRectF(buttonRect(b)).translated(0, -30).adjusted(-10, 0, 10, -20), Qt::AlignCenter,
-                   QStringLiteral("SHOOT"));
-    p.drawText(QRectF(buttonRect(Button::left)).translated(0, 58).adjusted(-10, 0, 10, -40), Qt::AlignCenter,
-               QStringLiteral("LEFT"));
-    p.drawText(QRectF(buttonRect(Button::right)).translated(0, 58).adjusted(-10, 0, 10, -40), Qt::AlignCenter,
-               QStringLiteral("RIGHT"));
+        p.drawText(QRectF(buttonRect(b)).translated(0, -30).adjusted(-10, 0, 10, -20),
+                   Qt::AlignCenter, QStringLiteral("SHOOT"));
+    p.drawText(QRectF(buttonRect(Button::left)).translated(0, 58).adjusted(-10, 0, 10, -40),
+               Qt::AlignCenter, QStringLiteral("LEFT"));
+    p.drawText(QRectF(buttonRect(Button::right)).translated(0, 58).adjusted(-10, 0, 10, -40),
+               Qt::AlignCenter, QStringLiteral("RIGHT"));
     // Brand line under the mode buttons.
     p.setPen(kGold);
     p.setFont(serifFont(17, true, true));
     p.drawText(QRectF(120, 314, 302, 24), Qt::AlignCenter, QStringLiteral("Tikkabo"));
     p.setFont(condensedFont(8, false));
     p.setPen(QColor(250, 220, 200, 200));
-    p.drawText(QRectF(120, 336, 302, 10), Qt::AlignCenter, QStringLiteral("POCKET LCD GAME  \u00b7  CLOCK"));
+    p.drawText(QRectF(120, 336, 302, 10), Qt::AlignCenter,
+               QStringLiteral("POCKET LCD GAME  \u00b7  CLOCK"));
     // Speaker holes and the sound of the piezo behind them.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(50, 12, 12));

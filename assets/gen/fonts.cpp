@@ -11,8 +11,10 @@ namespace {
 
 const char* const kDir = "/usr/share/fonts/truetype/dejavu/";
 const char* const kFiles[] = {
-    "DejaVuSans.ttf",   "DejaVuSans-Bold.ttf", "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf",
-    "DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSerif-Italic.ttf",
+    "DejaVuSans.ttf",          "DejaVuSans-Bold.ttf",
+    "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf",
+    "DejaVuSerif.ttf",         "DejaVuSerif-Bold.ttf",
+    "DejaVuSerif-Italic.ttf",
 };
 
 QFont make(const char* family, int px, bool bold, bool italic) {

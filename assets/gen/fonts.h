@@ -1,4 +1,5 @@
-// The fonts of every generated picture, loaded from their files so output never depends on fontconfig choices.
+// The fonts of every generated picture, loaded from their files so output never depends on
+// fontconfig choices.
 #pragma once
 
 #include <QFont>

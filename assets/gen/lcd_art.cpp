@@ -53,7 +53,8 @@ QPainterPath panelText(const QString& text, qreal height, qreal maxWidth) {
 namespace {
 
 // Segments a..g, lit per digit (bit 0 = a ... bit 6 = g).
-constexpr unsigned char kDigitSegments[10] = {0x3f, 0x06, 0x5b, 0x4f, 0x66, 0x6d, 0x7d, 0x07, 0x7f, 0x6f};
+constexpr unsigned char kDigitSegments[10] = {0x3f, 0x06, 0x5b, 0x4f, 0x66,
+                                              0x6d, 0x7d, 0x07, 0x7f, 0x6f};
 
 // One segment as a hexagon between two points, with pointed ends that leave a thin gap.
 QPainterPath bar(QPointF a, QPointF b, qreal t) {
@@ -77,14 +78,15 @@ QPainterPath bar(QPointF a, QPointF b, qreal t) {
 
 QPainterPath digitShape(int d, QSize box) {
     const qreal t = box.height() >= 20 ? 3.4 : 2.2;  // stroke thickness
-    const qreal slant = box.height() * 0.09;          // the usual forward lean of LCD digits
+    const qreal slant = box.height() * 0.09;         // the usual forward lean of LCD digits
     const qreal w = box.width() - slant - t, h = box.height() - t;
     const qreal x0 = t / 2, y0 = t / 2, ym = y0 + h / 2;
     // Lean by shifting x in proportion to the height above the baseline.
     auto P = [&](qreal x, qreal y) { return QPointF(x + slant * (1 - y / box.height()), y); };
     const QPointF tl = P(x0, y0), tr = P(x0 + w, y0), ml = P(x0, ym), mr = P(x0 + w, ym);
     const QPointF bl = P(x0, y0 + h), br = P(x0 + w, y0 + h);
-    const QPointF ends[7][2] = {{tl, tr}, {tr, mr}, {mr, br}, {bl, br}, {ml, bl}, {tl, ml}, {ml, mr}};
+    const QPointF ends[7][2] = {{tl, tr}, {tr, mr}, {mr, br}, {bl, br},
+                                {ml, bl}, {tl, ml}, {ml, mr}};
     QPainterPath path;
     for (int s = 0; s < 7; ++s)
         if (kDigitSegments[d] & (1u << s)) path.addPath(bar(ends[s][0], ends[s][1], t));

@@ -35,13 +35,13 @@ QPainterPath hero() {
     QPainterPath helmet = ellipse(10, 6, 14, 13);
     helmet = helmet.subtracted(rect(13.5, 10, 7, 4, 1.5));  // the visor glints through
     QPainterPath p = helmet;
-    p.addPath(rect(10.5, 19, 13, 9, 2.5));                        // suit
-    p.addPath(rect(3, 20, 5, 7, 1.5));                            // air tank
-    p.addPath(stroked(line({{24, 23}, {28, 16}}), 3.2));          // arm up
-    p.addPath(rect(26.5, 2, 4, 16, 1.5));                         // blaster barrel
-    p.addPath(rect(25, 12, 7, 4, 1));                             // blaster grip
-    p.addPath(stroked(line({{10, 22}, {7, 26}}), 3));             // other arm
-    p.addPath(stroked(line({{14, 28}, {13, 32.5}}), 3.4));        // legs
+    p.addPath(rect(10.5, 19, 13, 9, 2.5));                  // suit
+    p.addPath(rect(3, 20, 5, 7, 1.5));                      // air tank
+    p.addPath(stroked(line({{24, 23}, {28, 16}}), 3.2));    // arm up
+    p.addPath(rect(26.5, 2, 4, 16, 1.5));                   // blaster barrel
+    p.addPath(rect(25, 12, 7, 4, 1));                       // blaster grip
+    p.addPath(stroked(line({{10, 22}, {7, 26}}), 3));       // other arm
+    p.addPath(stroked(line({{14, 28}, {13, 32.5}}), 3.4));  // legs
     p.addPath(stroked(line({{20, 28}, {21, 32.5}}), 3.4));
     return p.simplified();
 }
@@ -51,7 +51,8 @@ QPainterPath enemyBody() {
     QPainterPath dome = ellipse(14, 1, 24, 20);
     for (qreal x : {18.5, 24.0, 29.5}) dome = dome.subtracted(ellipse(x, 8, 4.2, 4.6));
     QPainterPath rim = ellipse(1, 12, 50, 12);
-    for (qreal x : {8.0, 17.0, 26.0, 35.0, 44.0}) rim = rim.subtracted(ellipse(x - 1.8, 16.2, 3.6, 3.6));
+    for (qreal x : {8.0, 17.0, 26.0, 35.0, 44.0})
+        rim = rim.subtracted(ellipse(x - 1.8, 16.2, 3.6, 3.6));
     QPainterPath p = dome.united(rim);
     p.addPath(stroked(line({{26, 1}, {26, -3}}), 1.5));
     return p;
@@ -117,7 +118,7 @@ QPainterPath person(bool armsUp, qreal dx = 0) {
 QPainterPath shelter() {
     QPainterPath p = ellipse(1, 2, 29, 36).intersected(rect(0, 0, 31, 19));
     p.addPath(rect(0, 18, 31, 3.5, 1));
-    p = p.subtracted(rect(11, 8, 8, 11, 3));   // door
+    p = p.subtracted(rect(11, 8, 8, 11, 3));  // door
     p = p.subtracted(ellipse(4, 9, 4, 4)).subtracted(ellipse(22.5, 9, 4, 4));
     return p;
 }
@@ -183,7 +184,9 @@ QPainterPath missMark() {
     return h.subtracted(stroked(line({{5.5, 2}, {4, 5}, {6.5, 7}, {5, 11}}), 1.1));
 }
 
-QPainterPath textIcon(const char* text, QSize s) { return panelText(QString::fromLatin1(text), s.height() - 1.5, s.width() - 1); }
+QPainterPath textIcon(const char* text, QSize s) {
+    return panelText(QString::fromLatin1(text), s.height() - 1.5, s.width() - 1);
+}
 
 }  // namespace
 
@@ -192,25 +195,46 @@ QImage lcdPicture(Ctl c) {
     const int i = int(c);
     auto seg = [&](const QPainterPath& p) { return lcdSegment(s, p); };
     switch (c) {
-    case Ctl::im_panel_game_a: return seg(textIcon("GAME A", s));
-    case Ctl::im_panel_game_b: return seg(textIcon("GAME B", s));
-    case Ctl::im_panel_time_1: return seg(textIcon("TIME 1", s));
-    case Ctl::im_panel_time_2: return seg(textIcon("TIME 2", s));
-    case Ctl::im_panel_alarm: return seg(textIcon("ALARM", s));
-    case Ctl::im_panel_date: return seg(textIcon("DATE", s));
-    case Ctl::im_panel_chrono: return seg(textIcon("CHRONO", s));
-    case Ctl::im_panel_time_am: return seg(textIcon("AM", s));
-    case Ctl::im_panel_time_pm: return seg(textIcon("PM", s));
-    case Ctl::im_panel_sound: return seg(note());
-    case Ctl::im_panel_bell: return seg(bell());
-    case Ctl::im_panel_time_colon: return seg(colon());
-    case Ctl::im_panel_miss_1: case Ctl::im_panel_miss_2: case Ctl::im_panel_miss_3: return seg(missMark());
-    case Ctl::im_miss_1: return seg(shelter());
-    case Ctl::im_miss_2: return seg(person(false));
-    case Ctl::im_miss_3: return seg(person(true, 3));
-    case Ctl::im_miss_4: return seg(exclamation());
-    case Ctl::im_miss_5: return seg(alarmWaves());
-    default: break;
+        case Ctl::im_panel_game_a:
+            return seg(textIcon("GAME A", s));
+        case Ctl::im_panel_game_b:
+            return seg(textIcon("GAME B", s));
+        case Ctl::im_panel_time_1:
+            return seg(textIcon("TIME 1", s));
+        case Ctl::im_panel_time_2:
+            return seg(textIcon("TIME 2", s));
+        case Ctl::im_panel_alarm:
+            return seg(textIcon("ALARM", s));
+        case Ctl::im_panel_date:
+            return seg(textIcon("DATE", s));
+        case Ctl::im_panel_chrono:
+            return seg(textIcon("CHRONO", s));
+        case Ctl::im_panel_time_am:
+            return seg(textIcon("AM", s));
+        case Ctl::im_panel_time_pm:
+            return seg(textIcon("PM", s));
+        case Ctl::im_panel_sound:
+            return seg(note());
+        case Ctl::im_panel_bell:
+            return seg(bell());
+        case Ctl::im_panel_time_colon:
+            return seg(colon());
+        case Ctl::im_panel_miss_1:
+        case Ctl::im_panel_miss_2:
+        case Ctl::im_panel_miss_3:
+            return seg(missMark());
+        case Ctl::im_miss_1:
+            return seg(shelter());
+        case Ctl::im_miss_2:
+            return seg(person(false));
+        case Ctl::im_miss_3:
+            return seg(person(true, 3));
+        case Ctl::im_miss_4:
+            return seg(exclamation());
+        case Ctl::im_miss_5:
+            return seg(alarmWaves());
+        default:
+            break;
     }
     if (c >= Ctl::im_panel_number_0 && c <= Ctl::im_panel_number_9)
         return seg(digitShape(i - int(Ctl::im_panel_number_0), s));

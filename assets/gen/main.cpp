@@ -26,9 +26,11 @@ int main(int argc, char** argv) {
         zxa::loadFonts();
         const int preview = int(args.indexOf("--preview"));
         if (preview > 0 && preview + 1 < args.size()) {
-            // For looking at the art: every segment lit, and a game in play with all buttons pressed.
+            // For looking at the art: every segment lit, and a game in play with all buttons
+            // pressed.
             zxa::savePng(zxa::composeFace(zxa::allSegments()), args[preview + 1]);
-            zxa::savePng(zxa::composeFace(zxa::gameInPlay(), {-1, 1, 2, 0, -1}), args[preview + 1] + ".game.png");
+            zxa::savePng(zxa::composeFace(zxa::gameInPlay(), {-1, 1, 2, 0, -1}),
+                         args[preview + 1] + ".game.png");
             return 0;
         }
         zxa::writeSkin(out);

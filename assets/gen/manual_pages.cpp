@@ -22,13 +22,14 @@ const QColor kInk(30, 34, 44), kRed(170, 44, 38), kPaper(250, 247, 238);
 
 // The glass of a face with the given segments lit; digit slots always take part.
 QImage glass(std::set<Ctl> lit, const Digits& digits) {
-    for (int i = int(Ctl::im_panel_digit_pos_1); i <= int(Ctl::im_panel_digit_pos_5); ++i) lit.insert(Ctl(i));
+    for (int i = int(Ctl::im_panel_digit_pos_1); i <= int(Ctl::im_panel_digit_pos_5); ++i)
+        lit.insert(Ctl(i));
     return composeFace(lit, digits).copy(kGlass);
 }
 
 std::set<Ctl> readyFace() {
-    std::set<Ctl> s = {Ctl::im_panel_game_a, Ctl::im_miss_1, Ctl::im_miss_2, Ctl::im_enemy_helper_2,
-                       Ctl::im_hero_2, Ctl::im_panel_sound};
+    std::set<Ctl> s = {Ctl::im_panel_game_a,   Ctl::im_miss_1, Ctl::im_miss_2,
+                       Ctl::im_enemy_helper_2, Ctl::im_hero_2, Ctl::im_panel_sound};
     for (int i = int(Ctl::im_saveme_1_3); i <= int(Ctl::im_saveme_3_1); ++i) s.insert(Ctl(i));
     return s;
 }
@@ -66,14 +67,15 @@ qreal paragraphs(QPainter& p, const QString& text, const QRectF& r, const QFont&
 }
 
 void keyTable(QPainter& p, QRectF r) {
-    const char* const rows[][2] = {{"Game A", "1"},          {"Game B", "2"},         {"Time", "3"},
-                                   {"Left", "\u2190"},   {"Right", "\u2192"}, {"Shoot (left)", "Ctrl"},
-                                   {"Shoot (right)", "Alt"}};
+    const char* const rows[][2] = {
+        {"Game A", "1"},     {"Game B", "2"},          {"Time", "3"},           {"Left", "\u2190"},
+        {"Right", "\u2192"}, {"Shoot (left)", "Ctrl"}, {"Shoot (right)", "Alt"}};
     p.setFont(sansFont(11, false));
     qreal y = r.top();
     for (const auto& row : rows) {
         p.setPen(kInk);
-        p.drawText(QRectF(r.left(), y, 90, 16), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(row[0]));
+        p.drawText(QRectF(r.left(), y, 90, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromLatin1(row[0]));
         const QString key = QString::fromUtf8(row[1]);
         const qreal w = QFontMetricsF(p.font()).horizontalAdvance(key) + 12;
         p.setPen(QPen(QColor(120, 120, 130), 1));
@@ -93,65 +95,79 @@ void art(QPainter& p, PageArt a, const QRectF& r) {
         p.drawImage(t, img);
         p.setPen(QPen(QColor(60, 60, 60), 1));
         p.setBrush(Qt::NoBrush);
-        if (a != PageArt::cover && a != PageArt::device) p.drawRect(t.adjusted(-0.5, -0.5, 0.5, 0.5));
+        if (a != PageArt::cover && a != PageArt::device)
+            p.drawRect(t.adjusted(-0.5, -0.5, 0.5, 0.5));
     };
     using enum Ctl;
     switch (a) {
-    case PageArt::cover:
-    case PageArt::device: put(deviceCut(kPaper)); break;
-    case PageArt::timeFace: put(glass({im_panel_time_1, im_panel_time_colon, im_panel_time_am}, {-1, 9, 0, 5, -1})); break;
-    case PageArt::clockFaces: {
-        const QImage faces[3] = {
-            glass({im_panel_alarm, im_panel_time_am, im_panel_time_colon}, {1, 2, 0, 0, -1}),
-            glass({im_panel_date, im_panel_time_colon}, {-1, 3, -1, 7, -1}),
-            glass({im_panel_chrono, im_panel_time_colon}, {0, 0, 0, 0, 0})};
-        for (int i = 0; i < 3; ++i) {
-            const QRectF t(r.left(), r.top() + i * 46, r.width(), 40);
-            p.drawImage(t, faces[i].copy(QRect(0, 0, kGlass.width(), kPanelBottom - kGlass.top())));
-            p.setPen(QColor(60, 60, 60));
-            p.drawRect(t);
+        case PageArt::cover:
+        case PageArt::device:
+            put(deviceCut(kPaper));
+            break;
+        case PageArt::timeFace:
+            put(glass({im_panel_time_1, im_panel_time_colon, im_panel_time_am}, {-1, 9, 0, 5, -1}));
+            break;
+        case PageArt::clockFaces: {
+            const QImage faces[3] = {
+                glass({im_panel_alarm, im_panel_time_am, im_panel_time_colon}, {1, 2, 0, 0, -1}),
+                glass({im_panel_date, im_panel_time_colon}, {-1, 3, -1, 7, -1}),
+                glass({im_panel_chrono, im_panel_time_colon}, {0, 0, 0, 0, 0})};
+            for (int i = 0; i < 3; ++i) {
+                const QRectF t(r.left(), r.top() + i * 46, r.width(), 40);
+                p.drawImage(
+                    t, faces[i].copy(QRect(0, 0, kGlass.width(), kPanelBottom - kGlass.top())));
+                p.setPen(QColor(60, 60, 60));
+                p.drawRect(t);
+            }
+            break;
         }
-        break;
-    }
-    case PageArt::readyFace: put(glass(readyFace(), {-1, 4, 5, 0, -1})); break;
-    case PageArt::field: {
-        auto s = readyFace();
-        s.erase(im_panel_sound);
-        s.insert({im_enemy_3_1, im_enemy_3_2, im_shot_3_3, im_panel_sound});
-        s.erase(im_hero_2);
-        s.insert(im_hero_3);
-        put(glass(s, {-1, 1, 2, 0, -1}));
-        break;
-    }
-    case PageArt::attack: {
-        auto s = readyFace();
-        s.insert({im_enemy_1_1, im_enemy_1_3});
-        s.erase(im_saveme_1_1);
-        s.erase(im_enemy_helper_2);
-        s.insert(im_enemy_helper_1);
-        put(glass(s, {-1, 2, 3, 0, -1}));
-        break;
-    }
-    case PageArt::bonus: {
-        auto s = readyFace();
-        s.erase(im_miss_2);
-        s.insert(im_miss_3);
-        s.erase(im_enemy_helper_2);
-        s.insert(im_enemy_helper_3);
-        put(glass(s, {1, 0, 0, 0, -1}));
-        break;
-    }
-    case PageArt::miss: {
-        auto s = readyFace();
-        s.erase(im_miss_2);
-        s.insert({im_miss_3, im_miss_5, im_panel_miss_1, im_enemy_2_1, im_enemy_2_2});
-        for (Ctl c : {im_saveme_2_1, im_saveme_2_2, im_saveme_2_3}) s.erase(c);
-        put(glass(s, {-1, 3, 4, 0, -1}));
-        break;
-    }
-    case PageArt::hiscore: put(glass(readyFace(), {1, 2, 5, 0, -1})); break;
-    case PageArt::keys: keyTable(p, r); break;
-    case PageArt::sound: put(glass(readyFace(), {-1, -1, -1, 0, -1})); break;
+        case PageArt::readyFace:
+            put(glass(readyFace(), {-1, 4, 5, 0, -1}));
+            break;
+        case PageArt::field: {
+            auto s = readyFace();
+            s.erase(im_panel_sound);
+            s.insert({im_enemy_3_1, im_enemy_3_2, im_shot_3_3, im_panel_sound});
+            s.erase(im_hero_2);
+            s.insert(im_hero_3);
+            put(glass(s, {-1, 1, 2, 0, -1}));
+            break;
+        }
+        case PageArt::attack: {
+            auto s = readyFace();
+            s.insert({im_enemy_1_1, im_enemy_1_3});
+            s.erase(im_saveme_1_1);
+            s.erase(im_enemy_helper_2);
+            s.insert(im_enemy_helper_1);
+            put(glass(s, {-1, 2, 3, 0, -1}));
+            break;
+        }
+        case PageArt::bonus: {
+            auto s = readyFace();
+            s.erase(im_miss_2);
+            s.insert(im_miss_3);
+            s.erase(im_enemy_helper_2);
+            s.insert(im_enemy_helper_3);
+            put(glass(s, {1, 0, 0, 0, -1}));
+            break;
+        }
+        case PageArt::miss: {
+            auto s = readyFace();
+            s.erase(im_miss_2);
+            s.insert({im_miss_3, im_miss_5, im_panel_miss_1, im_enemy_2_1, im_enemy_2_2});
+            for (Ctl c : {im_saveme_2_1, im_saveme_2_2, im_saveme_2_3}) s.erase(c);
+            put(glass(s, {-1, 3, 4, 0, -1}));
+            break;
+        }
+        case PageArt::hiscore:
+            put(glass(readyFace(), {1, 2, 5, 0, -1}));
+            break;
+        case PageArt::keys:
+            keyTable(p, r);
+            break;
+        case PageArt::sound:
+            put(glass(readyFace(), {-1, -1, -1, 0, -1}));
+            break;
     }
 }
 
@@ -166,7 +182,8 @@ void frame(QPainter& p, int n, const QString& title) {
     p.drawText(QRectF(10, 0, kW - 60, kBand), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setFont(sansFont(10, false));
     p.setPen(kInk);
-    p.drawText(QRectF(0, kH - 16, kW - 28, 14), Qt::AlignRight | Qt::AlignVCenter, QString("%1 / 12").arg(n));
+    p.drawText(QRectF(0, kH - 16, kW - 28, 14), Qt::AlignRight | Qt::AlignVCenter,
+               QString("%1 / 12").arg(n));
     p.setPen(QPen(kRed, 1));
     p.drawLine(QPointF(10, kH - 18.5), QPointF(kW - 10, kH - 18.5));
 }
@@ -174,7 +191,8 @@ void frame(QPainter& p, int n, const QString& title) {
 QImage coverPage() {
     QImage img(kW, kH, QImage::Format_RGB32);
     QPainter p(&img);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                     QPainter::SmoothPixmapTransform);
     QLinearGradient g(0, 0, 0, kH);
     g.setColorAt(0, QColor(28, 30, 70));
     g.setColorAt(1, QColor(90, 26, 40));
@@ -184,8 +202,10 @@ QImage coverPage() {
     p.drawText(QRectF(0, 6, kW, 44), Qt::AlignCenter, QStringLiteral("Zorbanix"));
     p.setFont(sansFont(11, false));
     p.setPen(QColor(236, 236, 246));
-    p.drawText(QRectF(0, 48, kW, 16), Qt::AlignCenter, QStringLiteral("Tikkabo series  \u00b7  pocket LCD game and clock"));
-    p.drawImage(QRectF(kW / 2.0 - 112, 70, 224, 224.0 * kFaceH / kFaceW), deviceCut(Qt::transparent));
+    p.drawText(QRectF(0, 48, kW, 16), Qt::AlignCenter,
+               QStringLiteral("Tikkabo series  \u00b7  pocket LCD game and clock"));
+    p.drawImage(QRectF(kW / 2.0 - 112, 70, 224, 224.0 * kFaceH / kFaceW),
+                deviceCut(Qt::transparent));
     p.setFont(sansFont(12, true));
     p.drawText(QRectF(0, kH - 22, kW, 18), Qt::AlignCenter, QStringLiteral("INSTRUCTIONS"));
     return img;
@@ -198,13 +218,15 @@ QImage manualPage(int n) {
     if (t.art == PageArt::cover) return coverPage();
     QImage img(kW, kH, QImage::Format_RGB32);
     QPainter p(&img);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                     QPainter::SmoothPixmapTransform);
     frame(p, n, QString::fromUtf8(t.title));
     p.setPen(kInk);
     const QFont body = sansFont(11, false);
     if (t.art == PageArt::device) {
         art(p, t.art, QRectF(40, kBand + 4, kW - 80, 150));
-        paragraphs(p, QString::fromUtf8(t.body), QRectF(12, kBand + 156, kW - 24, 56), condensedFont(11, false));
+        paragraphs(p, QString::fromUtf8(t.body), QRectF(12, kBand + 156, kW - 24, 56),
+                   condensedFont(11, false));
     } else {
         const QRectF artBox(10, kBand + 8, 150, kH - kBand - 30);
         art(p, t.art, artBox);
@@ -216,7 +238,8 @@ QImage manualPage(int n) {
 }
 
 void writeManual(const QString& dir) {
-    for (int n = 1; n <= kManualPages; ++n) saveBmp24(manualPage(n), QString("%1/Graphics/Manual/%2.bmp").arg(dir).arg(n));
+    for (int n = 1; n <= kManualPages; ++n)
+        saveBmp24(manualPage(n), QString("%1/Graphics/Manual/%2.bmp").arg(dir).arg(n));
 }
 
 }  // namespace zxa

@@ -16,7 +16,8 @@ const std::array<ManualPageText, 12> kPages = {{
     {"The clock",
      "When switched on, every segment lights for 30 seconds. Then, or at the first press of TIME, "
      "GAME A or GAME B, the time of day appears: 12-hour, with AM or PM.\n\n"
-     "Press TIME to step through the faces:\nTIME 1, TIME 2, ALARM, DATE, CHRONO, and back to TIME 1.",
+     "Press TIME to step through the faces:\nTIME 1, TIME 2, ALARM, DATE, CHRONO, and back to TIME "
+     "1.",
      PageArt::timeFace},
     {"The clock faces",
      "TIME 1 and TIME 2 both show the time of day.\n\nALARM shows 12:00 AM.\n\n"
@@ -30,8 +31,10 @@ const std::array<ManualPageText, 12> kPages = {{
      "Game B is the faster game.",
      PageArt::readyFace},
     {"How to play",
-     "Saucers appear at the top of the three columns. Beneath each, three colonists wait on a tower.\n\n"
-     "Move your cadet with LEFT and RIGHT and fire up the column with SHOOT. One shot flies at a time.\n\n"
+     "Saucers appear at the top of the three columns. Beneath each, three colonists wait on a "
+     "tower.\n\n"
+     "Move your cadet with LEFT and RIGHT and fire up the column with SHOOT. One shot flies at a "
+     "time.\n\n"
      "A shot that reaches the saucer's column drives it off.",
      PageArt::field},
     {"Saucers and the drone",
@@ -64,7 +67,8 @@ const std::array<ManualPageText, 12> kPages = {{
     {"Sound",
      "The note symbol shows that the game sound is on. Each ready face switches it on; press LEFT "
      "while the ready face shows to play silently.\n\n"
-     "The sound driver is chosen in the start window; choose (no sound) to keep the computer quiet.",
+     "The sound driver is chosen in the start window; choose (no sound) to keep the computer "
+     "quiet.",
      PageArt::sound},
 }};
 

@@ -4,7 +4,20 @@
 namespace zxa {
 
 // What a page shows beside its text.
-enum class PageArt { cover, device, timeFace, clockFaces, readyFace, field, attack, bonus, miss, hiscore, keys, sound };
+enum class PageArt {
+    cover,
+    device,
+    timeFace,
+    clockFaces,
+    readyFace,
+    field,
+    attack,
+    bonus,
+    miss,
+    hiscore,
+    keys,
+    sound
+};
 
 struct ManualPageText {
     const char* title;

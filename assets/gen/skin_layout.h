@@ -16,7 +16,7 @@ inline constexpr QRect kGlass{132, 34, 278, 212};
 inline constexpr int kPanelBottom = 74;
 inline constexpr int kColumnW = 92;
 inline int columnLeft(int c) { return 134 + kColumnW * (c - 1); }  // c = 1..3
-inline int laneX(int c) { return columnLeft(c) + 32; }              // centre of the shot lane
+inline int laneX(int c) { return columnLeft(c) + 32; }             // centre of the shot lane
 
 // The rubber buttons: their area on the face, also the area of their _top control.
 enum class Button { time, set, game_a, game_b, left, right, shoot_left, shoot_right };

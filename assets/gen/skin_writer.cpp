@@ -15,7 +15,9 @@ using zx::Ctl;
 namespace {
 
 bool isDown(Ctl c) { return zx::controlName(c).ends_with("_down"); }
-bool isTop(Ctl c) { return zx::controlName(c).ends_with("_top") && c != Ctl::im_background_screen_top; }
+bool isTop(Ctl c) {
+    return zx::controlName(c).ends_with("_top") && c != Ctl::im_background_screen_top;
+}
 
 const QImage& device(bool pressed) {
     static const QImage up = paintDevice(false), down = paintDevice(true);
@@ -43,7 +45,8 @@ std::set<Ctl> allSegments() {
     for (int i = 0; i < zx::kSkinImageCount; ++i) {
         const Ctl c = Ctl(i);
         const auto n = zx::controlName(c);
-        if (n.starts_with("im_") && c != Ctl::im_background && !n.starts_with("im_panel_number")) s.insert(c);
+        if (n.starts_with("im_") && c != Ctl::im_background && !n.starts_with("im_panel_number"))
+            s.insert(c);
     }
     s.insert(Ctl::btn_set_top);
     for (Ctl c : {Ctl::btn_game_a_top, Ctl::btn_game_b_top, Ctl::btn_time_top, Ctl::btn_left_top,
@@ -54,9 +57,10 @@ std::set<Ctl> allSegments() {
 
 std::set<Ctl> gameInPlay() {
     using enum Ctl;
-    std::set<Ctl> s = {im_panel_game_a, im_panel_sound, im_panel_miss_1, im_miss_1, im_miss_2,
-                       im_enemy_2_1, im_enemy_2_3, im_enemy_helper_1, im_hero_2, im_shot_2_3,
-                       im_saveme_1_3, im_saveme_1_2, im_saveme_1_1, im_saveme_2_3, im_saveme_2_2, im_saveme_3_3};
+    std::set<Ctl> s = {im_panel_game_a, im_panel_sound, im_panel_miss_1, im_miss_1,
+                       im_miss_2,       im_enemy_2_1,   im_enemy_2_3,    im_enemy_helper_1,
+                       im_hero_2,       im_shot_2_3,    im_saveme_1_3,   im_saveme_1_2,
+                       im_saveme_1_1,   im_saveme_2_3,  im_saveme_2_2,   im_saveme_3_3};
     for (int i = int(im_panel_digit_pos_1); i <= int(im_panel_digit_pos_5); ++i) s.insert(Ctl(i));
     for (int i = 0; i < zx::kSkinImageCount; ++i)
         if (zx::controlName(Ctl(i)).starts_with("btn_")) s.insert(Ctl(i));
@@ -96,11 +100,18 @@ QString configIni() {
     for (int n = 1; n <= zx::kSkinImageCount; ++n) {
         const Ctl c = zx::skinImage(n);
         const QRect r = skinRect(c);
-        const QString name = QString::fromLatin1(zx::controlName(c).data(), int(zx::controlName(c).size()));
+        const QString name =
+            QString::fromLatin1(zx::controlName(c).data(), int(zx::controlName(c).size()));
         const QString file = skinFile(c);
-        s += QString("[Image%1]\r\n; %2\r\nFilename=%3\r\nLeft=%4\r\nTop=%5\r\nWidth=%6\r\nHeight=%7\r\n\r\n")
-                 .arg(n).arg(name, file.isEmpty() ? QStringLiteral("nil") : file)
-                 .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        s += QString(
+                 "[Image%1]\r\n; "
+                 "%2\r\nFilename=%3\r\nLeft=%4\r\nTop=%5\r\nWidth=%6\r\nHeight=%7\r\n\r\n")
+                 .arg(n)
+                 .arg(name, file.isEmpty() ? QStringLiteral("nil") : file)
+                 .arg(r.x())
+                 .arg(r.y())
+                 .arg(r.width())
+                 .arg(r.height());
     }
     s += "[Manual]\r\nManualDir=Graphics\\Manual\\\r\nManualWidth=345\r\nManualHeight=255\r\n";
     return s;

@@ -71,8 +71,9 @@ QByteArray wavFile(const std::vector<qint16>& samples) {
 }
 
 void writeSounds(const QString& dir) {
-    const double C5 = note(3), D5 = note(5), E5 = note(7), F5 = note(8), G5 = note(10), A5 = note(12),
-                 C6 = note(15), E6 = note(19), G4 = note(-2), C4 = note(-9), E4 = note(-5);
+    const double C5 = note(3), D5 = note(5), E5 = note(7), F5 = note(8), G5 = note(10),
+                 A5 = note(12), C6 = note(15), E6 = note(19), G4 = note(-2), C4 = note(-9),
+                 E4 = note(-5);
     const struct {
         const char* name;
         std::vector<Tone> tones;
@@ -84,11 +85,36 @@ void writeSounds(const QString& dir) {
         // A falling two-note buzz, repeated through the miss animation.
         {"Miss", {{523, 90}, {0, 20}, {392, 130}}},
         // The start fanfare: over well before the game begins 3 s later.
-        {"Start", {{C5, 130}, {0, 20}, {E5, 130}, {0, 20}, {G5, 130}, {0, 20}, {C6, 260}, {0, 60},
-                   {A5, 130}, {0, 20}, {C6, 130}, {0, 20}, {E6, 420}}},
+        {"Start",
+         {{C5, 130},
+          {0, 20},
+          {E5, 130},
+          {0, 20},
+          {G5, 130},
+          {0, 20},
+          {C6, 260},
+          {0, 60},
+          {A5, 130},
+          {0, 20},
+          {C6, 130},
+          {0, 20},
+          {E6, 420}}},
         // The game-over tune, falling to the low C within 2.5 s.
-        {"Gameover", {{G5, 180}, {0, 30}, {F5, 180}, {0, 30}, {E5, 180}, {0, 30}, {D5, 180}, {0, 30},
-                      {C5, 240}, {0, 60}, {G4, 240}, {0, 60}, {E4, 160}, {C4, 500}}},
+        {"Gameover",
+         {{G5, 180},
+          {0, 30},
+          {F5, 180},
+          {0, 30},
+          {E5, 180},
+          {0, 30},
+          {D5, 180},
+          {0, 30},
+          {C5, 240},
+          {0, 60},
+          {G4, 240},
+          {0, 60},
+          {E4, 160},
+          {C4, 500}}},
     };
     for (const auto& s : samples)
         saveBytes(wavFile(synthesize(s.tones)), dir + "/Sound/" + s.name + ".wav");

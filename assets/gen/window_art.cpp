@@ -71,8 +71,9 @@ QImage backdrop() {
             const bool seam = y % plankH < 2;
             const double dx = (x - W / 2.0) / W, dy = (y - H / 2.0) / H;
             const double k = tone * (seam ? 0.45 : 1.0) * (1.0 - 1.2 * (dx * dx + dy * dy));
-            l[x] = qRgb(qBound(0, int((52 + 62 * t) * k), 255), qBound(0, int((30 + 38 * t) * k), 255),
-                        qBound(0, int((20 + 22 * t) * k), 255));
+            l[x] =
+                qRgb(qBound(0, int((52 + 62 * t) * k), 255), qBound(0, int((30 + 38 * t) * k), 255),
+                     qBound(0, int((20 + 22 * t) * k), 255));
         }
     }
     QPainter p(&img);
@@ -87,7 +88,8 @@ QImage backdrop() {
     const QRectF dev((W - kFaceW) / 2, (H - kFaceH) / 2, kFaceW, kFaceH);
     for (int i = 12; i >= 0; --i) {
         p.setBrush(QColor(0, 0, 0, 7));
-        p.drawRoundedRect(dev.translated(8, 14).adjusted(-i * 2.5, -i * 2.5, i * 2.5, i * 2.5), 34 + i * 2.5, 34 + i * 2.5);
+        p.drawRoundedRect(dev.translated(8, 14).adjusted(-i * 2.5, -i * 2.5, i * 2.5, i * 2.5),
+                          34 + i * 2.5, 34 + i * 2.5);
     }
     return img;
 }
@@ -110,7 +112,8 @@ QImage logo() {
     p.drawPath(word);
     p.setPen(QColor(240, 226, 200, 220));
     p.setFont(condensedFont(15, false));
-    p.drawText(QRectF(0, 64, 360, 22), Qt::AlignCenter, QStringLiteral("Tikkabo series  \u00b7  desktop simulator"));
+    p.drawText(QRectF(0, 64, 360, 22), Qt::AlignCenter,
+               QStringLiteral("Tikkabo series  \u00b7  desktop simulator"));
     return img;
 }
 
@@ -147,13 +150,16 @@ QImage boxPicture() {
     p.drawRect(front);
     p.setBrush(QColor(255, 255, 255, 160));
     for (int i = 0; i < 26; ++i)
-        p.drawEllipse(QPointF(front.left() + (i * 53) % 140, front.top() + 20 + (i * 37) % 80), 0.6, 0.6);
+        p.drawEllipse(QPointF(front.left() + (i * 53) % 140, front.top() + 20 + (i * 37) % 80), 0.6,
+                      0.6);
     p.setBrush(QColor(200, 46, 40));
     p.drawRect(QRectF(front.left(), front.top(), front.width(), 20));
     p.setPen(QColor(255, 230, 160));
     p.setFont(serifFont(15, true, true));
-    p.drawText(QRectF(front.left(), front.top() - 1, front.width(), 20), Qt::AlignCenter, QStringLiteral("Zorbanix"));
-    p.drawImage(QRectF(front.left() + 10, front.top() + 26, 120, 120.0 * kFaceH / kFaceW), deviceCutout());
+    p.drawText(QRectF(front.left(), front.top() - 1, front.width(), 20), Qt::AlignCenter,
+               QStringLiteral("Zorbanix"));
+    p.drawImage(QRectF(front.left() + 10, front.top() + 26, 120, 120.0 * kFaceH / kFaceW),
+                deviceCutout());
     p.setPen(QColor(230, 230, 240));
     p.setFont(condensedFont(8, false));
     p.drawText(QRectF(front.left(), front.bottom() - 14, front.width(), 12), Qt::AlignCenter,
@@ -182,7 +188,8 @@ QImage pillButton(QColor top, QColor bottom, const QString& text, QColor textCol
 }
 
 QImage donateButton() {
-    QImage img = pillButton(QColor(255, 214, 90), QColor(232, 160, 30), QStringLiteral("   Donate"), QColor(20, 40, 90));
+    QImage img = pillButton(QColor(255, 214, 90), QColor(232, 160, 30), QStringLiteral("   Donate"),
+                            QColor(20, 40, 90));
     QPainter p(&img);
     hq(p);
     QPainterPath heart;
@@ -239,7 +246,8 @@ QImage gameMenu() {
     for (int i = 0; i < 3; ++i) p.drawRoundedRect(QRectF(9, 9 + 6 * i, 18, 3), 1.2, 1.2);
     p.setPen(Qt::white);
     p.setFont(sansFont(14, true));
-    p.drawText(QRectF(40, 0, 210, 32), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Game menu"));
+    p.drawText(QRectF(40, 0, 210, 32), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Game menu"));
     return img;
 }
 
@@ -285,14 +293,18 @@ void writeWindowPictures(const QString& dir) {
     savePng(logo(), dir + "/Graphics/Backdrops/logo.png");
     savePng(splashBackground(), w + "splash_background.png");
     saveJpeg(boxPicture(), w + "splash_box.jpg", 92);
-    savePng(pillButton(QColor(70, 140, 220), kMidBlue, QStringLiteral("Play"), Qt::white), w + "splash_play_blue.png");
-    savePng(pillButton(QColor(214, 214, 214), QColor(160, 160, 160), QStringLiteral("Play"), QColor(240, 240, 240)),
+    savePng(pillButton(QColor(70, 140, 220), kMidBlue, QStringLiteral("Play"), Qt::white),
+            w + "splash_play_blue.png");
+    savePng(pillButton(QColor(214, 214, 214), QColor(160, 160, 160), QStringLiteral("Play"),
+                       QColor(240, 240, 240)),
             w + "splash_play_grey.png");
     savePng(donateButton(), w + "splash_donate.png");
     savePng(aboutPicture(), w + "about.png");
     savePng(gameMenu(), w + "game_menu.png");
-    const struct { Glyph g; const char* name; } buttons[] = {
-        {Glyph::left, "left"}, {Glyph::right, "right"}, {Glyph::close, "close"}};
+    const struct {
+        Glyph g;
+        const char* name;
+    } buttons[] = {{Glyph::left, "left"}, {Glyph::right, "right"}, {Glyph::close, "close"}};
     for (const auto& b : buttons) {
         savePng(manualButton(b.g, false), w + "manual_" + b.name + "_up.png");
         savePng(manualButton(b.g, true), w + "manual_" + b.name + "_down.png");

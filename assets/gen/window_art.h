@@ -1,4 +1,5 @@
-// Pictures of the other windows: splash, about box, in-game menu, manual buttons, backdrop and logo.
+// Pictures of the other windows: splash, about box, in-game menu, manual buttons, backdrop and
+// logo.
 #pragma once
 
 #include <QString>

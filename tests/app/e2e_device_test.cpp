@@ -40,8 +40,10 @@ struct TestSkin {
         for (int d = 0; d <= 9; ++d) {
             picture(QString("big%1.png").arg(d), solid(bigColour(d), 12, 16));
             picture(QString("small%1.png").arg(d), solid(smallColour(d), 8, 10));
-            place(Ctl(int(Ctl::im_panel_number_0) + d), QString("big%1.png").arg(d), 60, 300, 12, 16);
-            place(Ctl(int(Ctl::im_panel_number_small_0) + d), QString("small%1.png").arg(d), 80, 300, 8, 10);
+            place(Ctl(int(Ctl::im_panel_number_0) + d), QString("big%1.png").arg(d), 60, 300, 12,
+                  16);
+            place(Ctl(int(Ctl::im_panel_number_small_0) + d), QString("small%1.png").arg(d), 80,
+                  300, 8, 10);
         }
         for (int place_ = 1; place_ <= 4; ++place_)
             place(Ctl(int(Ctl::im_panel_digit_pos_1) + place_ - 1), "", digitX(place_), 60, 12, 16);
@@ -66,7 +68,13 @@ struct TestSkin {
     }
     void place(Ctl c, const QString& file, int x, int y, int w, int h) {
         ini += QString("[Image%1]\nFilename=%2\nLeft=%3\nTop=%4\nWidth=%5\nHeight=%6\n")
-                   .arg(int(c) + 1).arg(file).arg(x).arg(y).arg(w).arg(h).toUtf8();
+                   .arg(int(c) + 1)
+                   .arg(file)
+                   .arg(x)
+                   .arg(y)
+                   .arg(w)
+                   .arg(h)
+                   .toUtf8();
     }
     // Where an icon of the row stands, as index into the list above.
     static QPoint icon(int index) { return {100 + 20 * index + 5, 125}; }
@@ -101,17 +109,19 @@ QString timeFace(const QTime& t) {
 }
 
 class DeviceEndToEnd : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!x.ok()) GTEST_SKIP() << "Xvfb did not start";
     }
     // Waits until the screen satisfies f; returns the last screenshot.
     QImage waitFor(const std::function<bool(const QImage&)>& f, int ms = 10000) {
         QImage shot;
-        waitUntil([&] {
-            shot = x.screenshot();
-            return !shot.isNull() && f(shot);
-        }, ms);
+        waitUntil(
+            [&] {
+                shot = x.screenshot();
+                return !shot.isNull() && f(shot);
+            },
+            ms);
         return shot;
     }
     void key(const QString& k) { x.tool("xdotool", {"key", "--delay", "80", k}); }
@@ -136,7 +146,7 @@ TEST_F(DeviceEndToEnd, ClockFacesFollowTheTimeKey) {
     const QTime after = QTime::currentTime();
     const QString face = readDigits(shot, origin);
     EXPECT_TRUE(face == timeFace(before) || face == timeFace(after)) << face.toStdString();
-    EXPECT_EQ(lit(shot, origin, 6), before.hour() < 12);  // AM
+    EXPECT_EQ(lit(shot, origin, 6), before.hour() < 12);   // AM
     EXPECT_EQ(lit(shot, origin, 7), before.hour() >= 12);  // PM
 
     key("3");  // the second time label, same clock
@@ -152,8 +162,10 @@ TEST_F(DeviceEndToEnd, ClockFacesFollowTheTimeKey) {
     shot = waitFor([&](const QImage& s) { return lit(s, origin, 3); });
     const QDate today = QDate::currentDate();
     const QString date = QString("%1%2%3%4_")
-                             .arg(today.month() < 10 ? "_" : "").arg(today.month())
-                             .arg(today.day() < 10 ? "_" : "").arg(today.day());
+                             .arg(today.month() < 10 ? "_" : "")
+                             .arg(today.month())
+                             .arg(today.day() < 10 ? "_" : "")
+                             .arg(today.day());
     EXPECT_EQ(readDigits(shot, origin), date);
 
     key("3");  // chrono
@@ -185,15 +197,15 @@ TEST_F(DeviceEndToEnd, DraggingTheCaseMovesTheWindow) {
     folder.start(x.display());
     waitFor([&](const QImage& s) { return readDigits(s, origin) == "8888s8"; });
     const QPoint grab = origin + QPoint(60, 250);
-    x.tool("xdotool", {"mousemove", "--sync", QString::number(grab.x()), QString::number(grab.y())});
+    x.tool("xdotool",
+           {"mousemove", "--sync", QString::number(grab.x()), QString::number(grab.y())});
     x.tool("xdotool", {"mousedown", "1"});
     for (int i = 1; i <= 5; ++i)
         x.tool("xdotool", {"mousemove", "--sync", QString::number(grab.x() + 10 * i),
                            QString::number(grab.y() + 6 * i)});
     x.tool("xdotool", {"mouseup", "1"});
     const QPoint moved = origin + QPoint(50, 30);
-    const QImage shot =
-        waitFor([&](const QImage& s) { return readDigits(s, moved) == "8888s8"; });
+    const QImage shot = waitFor([&](const QImage& s) { return readDigits(s, moved) == "8888s8"; });
     EXPECT_EQ(readDigits(shot, moved), "8888s8");
     EXPECT_TRUE(shot.pixelColor(moved + QPoint(45, 35)) == kBody);
 }
@@ -202,13 +214,17 @@ TEST_F(DeviceEndToEnd, FirstStartShowsTheSplashAndLaunchesSilently) {
     TestSkin skin(folder);
     folder.start(x.display());  // no settings at all
     QString id;
-    ASSERT_TRUE(waitUntil([&] {
-        id = x.tool("xdotool", {"search", "--onlyvisible", "--name", "^About this game...$"});
-        return !id.isEmpty();
-    }, 15000)) << "no splash window";
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            id = x.tool("xdotool", {"search", "--onlyvisible", "--name", "^About this game...$"});
+            return !id.isEmpty();
+        },
+        15000))
+        << "no splash window";
     id = id.split('\n').first();
     const QString geometry = x.tool("xdotool", {"getwindowgeometry", id});
-    EXPECT_TRUE(geometry.contains(QString("Position: %1,%2").arg((kScreenW - 460) / 2).arg((kScreenH - 420) / 2)))
+    EXPECT_TRUE(geometry.contains(
+        QString("Position: %1,%2").arg((kScreenW - 460) / 2).arg((kScreenH - 420) / 2)))
         << geometry.toStdString();
     x.tool("xdotool", {"windowfocus", "--sync", id});
     key("Down");
@@ -216,12 +232,15 @@ TEST_F(DeviceEndToEnd, FirstStartShowsTheSplashAndLaunchesSilently) {
     key("Down");  // "(no sound)", the third driver
     key("Return");
     // Full screen, the default: the backdrop fills the screen, the face on top.
-    const QImage shot = waitFor([&](const QImage& s) {
-        return s.pixelColor(5, 5) == QColor(30, 30, 200) && readDigits(s, origin) == "8888s8";
-    }, 15000);
+    const QImage shot = waitFor(
+        [&](const QImage& s) {
+            return s.pixelColor(5, 5) == QColor(30, 30, 200) && readDigits(s, origin) == "8888s8";
+        },
+        15000);
     EXPECT_EQ(shot.pixelColor(5, 5), QColor(30, 30, 200));
     EXPECT_EQ(readDigits(shot, origin), "8888s8");
-    EXPECT_TRUE(x.tool("xdotool", {"search", "--onlyvisible", "--name", "^About this game...$"}).isEmpty());
+    EXPECT_TRUE(
+        x.tool("xdotool", {"search", "--onlyvisible", "--name", "^About this game...$"}).isEmpty());
 }
 
 }  // namespace

@@ -10,8 +10,8 @@ namespace zx::e2e {
 namespace {
 
 constexpr int kScreenW = 1024, kScreenH = 768;
-const QColor kBody(90, 110, 130);    // the device's case
-const QColor kSegment(20, 40, 30);   // every LCD segment
+const QColor kBody(90, 110, 130);   // the device's case
+const QColor kSegment(20, 40, 30);  // every LCD segment
 const QColor kBackdrop(200, 30, 30);
 
 // A test skin: a case with magenta all around it and one segment picture
@@ -44,7 +44,7 @@ bool near(QColor a, QColor b, int tol = 12) {
 }
 
 class EndToEnd : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!x.ok()) GTEST_SKIP() << "Xvfb did not start";
     }
@@ -58,10 +58,13 @@ TEST_F(EndToEnd, WindowedShowsTheAllSegmentsFaceCentredInTheDeviceOutline) {
     folder.start(x.display());
     const int left = (kScreenW - 542) / 2, top = (kScreenH - 359) / 2;
     QImage shot;
-    ASSERT_TRUE(waitUntil([&] {
-        shot = x.screenshot();
-        return !shot.isNull() && near(shot.pixelColor(left + 106, top + 206), kSegment);
-    }, 15000)) << "no lit segment where im_hero_1 stands";
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            shot = x.screenshot();
+            return !shot.isNull() && near(shot.pixelColor(left + 106, top + 206), kSegment);
+        },
+        15000))
+        << "no lit segment where im_hero_1 stands";
     EXPECT_TRUE(near(shot.pixelColor(left + 60, top + 60), kBody));
     // Outside the device outline, the magenta of the picture is cut away.
     EXPECT_TRUE(near(shot.pixelColor(left + 10, top + 10), Qt::black));
@@ -74,10 +77,13 @@ TEST_F(EndToEnd, FullScreenFillsTheScreenWithTheBackdrop) {
     folder.writeSettings("SoundMode=2\nSplashScreen=0\n");
     folder.start(x.display());
     QImage shot;
-    ASSERT_TRUE(waitUntil([&] {
-        shot = x.screenshot();
-        return !shot.isNull() && near(shot.pixelColor(3, 3), kBackdrop, 20);
-    }, 15000)) << "no backdrop in the screen's corner";
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            shot = x.screenshot();
+            return !shot.isNull() && near(shot.pixelColor(3, 3), kBackdrop, 20);
+        },
+        15000))
+        << "no backdrop in the screen's corner";
     EXPECT_TRUE(near(shot.pixelColor(kScreenW - 3, kScreenH - 3), kBackdrop, 20));
     EXPECT_TRUE(near(shot.pixelColor(kScreenW / 2, 80), kBackdrop, 20));
     // The face sits centred on top of it, magenta and all: no colour key here.
@@ -91,10 +97,13 @@ TEST_F(EndToEnd, WithoutConfigIniTheErrorBoxEndsTheProgram) {
     folder.writeSettings("SoundMode=2\nSplashScreen=0\n");
     folder.start(x.display());
     QString box;
-    ASSERT_TRUE(waitUntil([&] {
-        box = x.tool("xdotool", {"search", "--name", "^Error$"});
-        return !box.isEmpty();
-    }, 15000)) << "no Error box";
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            box = x.tool("xdotool", {"search", "--name", "^Error$"});
+            return !box.isEmpty();
+        },
+        15000))
+        << "no Error box";
     const QString id = box.split('\n').first();
     EXPECT_FALSE(folder.waitForEnd(500)) << "ended before the box was dismissed";
     x.tool("xdotool", {"windowfocus", "--sync", id});

@@ -1,4 +1,6 @@
 // The device window on the offscreen platform: creation, shape and painting.
+#include "app/form1.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +10,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "app/form1.h"
 #include "config/qt_settings_store.h"
 #include "sound/recording_backend.h"
 
@@ -21,7 +22,7 @@ struct RecordingDialogs : Dialogs {
 };
 
 class Form1Test : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         QImage bg(542, 359, QImage::Format_RGB32);
         bg.fill(QColor(255, 0, 255));
@@ -41,7 +42,8 @@ protected:
         f.write(text);
     }
     std::unique_ptr<TForm1> create() {
-        return std::make_unique<TForm1>(Form1Deps{settings, dialogs, clock, random, sound, dir.path()});
+        return std::make_unique<TForm1>(
+            Form1Deps{settings, dialogs, clock, random, sound, dir.path()});
     }
     static QSize screen() { return QGuiApplication::primaryScreen()->geometry().size(); }
 

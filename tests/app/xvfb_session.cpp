@@ -4,10 +4,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
-#include <QElapsedTimer>
 
 namespace zx::e2e {
 
@@ -32,12 +32,13 @@ bool waitUntil(const std::function<bool()>& f, int ms) {
 XvfbSession::XvfbSession(int width, int height) {
     // Xvfb picks a free display itself and prints its number.
     xvfb_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0",
-                         QString("%1x%2x24").arg(width).arg(height), "-br", "-nolisten", "tcp",
-                         "-noreset"});
+    xvfb_.start("Xvfb",
+                {"-displayfd", "1", "-screen", "0", QString("%1x%2x24").arg(width).arg(height),
+                 "-br", "-nolisten", "tcp", "-noreset"});
     if (!xvfb_.waitForStarted(5000)) return;
     QByteArray out;
-    while (!out.contains('\n') && xvfb_.waitForReadyRead(10000)) out += xvfb_.readAllStandardOutput();
+    while (!out.contains('\n') && xvfb_.waitForReadyRead(10000))
+        out += xvfb_.readAllStandardOutput();
     if (!out.contains('\n')) return;
     display_ = ":" + QString::fromLatin1(out).trimmed();
     ok_ = true;

@@ -11,7 +11,7 @@
 namespace zx::e2e {
 
 class XvfbSession {
-public:
+  public:
     // Starts Xvfb with a black root window of the given size.
     XvfbSession(int width, int height);
     ~XvfbSession();
@@ -23,7 +23,7 @@ public:
     QString tool(const QString& program, const QStringList& args, int timeoutMs = 10000);
     QImage screenshot();
 
-private:
+  private:
     QProcess xvfb_;
     QString display_;
     QTemporaryDir dir_;
@@ -32,7 +32,7 @@ private:
 
 // A copy of the program in a folder of its own, as a player installs it.
 class ProgramFolder {
-public:
+  public:
     ProgramFolder();
     QString path(const QString& name) const { return dir_.filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const;
@@ -45,7 +45,7 @@ public:
     QProcess& process() { return process_; }
     ~ProgramFolder();
 
-private:
+  private:
     QTemporaryDir dir_;
     QTemporaryDir config_;
     QProcess process_;

@@ -28,13 +28,20 @@ TEST(BundledFiles, WindowPicturesDecodeAtTheirDesignSizes) {
         const char* file;
         int w, h;
     } pictures[] = {
-        {"Graphics/Windows/splash_background.png", 460, 420}, {"Graphics/Windows/splash_box.jpg", 200, 116},
-        {"Graphics/Windows/splash_play_blue.png", 107, 30},    {"Graphics/Windows/splash_play_grey.png", 107, 30},
-        {"Graphics/Windows/splash_donate.png", 107, 30},       {"Graphics/Windows/about.png", 116, 160},
-        {"Graphics/Windows/game_menu.png", 256, 512},          {"Graphics/Windows/manual_left_up.png", 16, 14},
-        {"Graphics/Windows/manual_left_down.png", 16, 14},     {"Graphics/Windows/manual_right_up.png", 16, 14},
-        {"Graphics/Windows/manual_right_down.png", 16, 14},    {"Graphics/Windows/manual_close_up.png", 16, 14},
-        {"Graphics/Windows/manual_close_down.png", 16, 14},    {"Graphics/Backdrops/tabletop.jpg", 1920, 1080},
+        {"Graphics/Windows/splash_background.png", 460, 420},
+        {"Graphics/Windows/splash_box.jpg", 200, 116},
+        {"Graphics/Windows/splash_play_blue.png", 107, 30},
+        {"Graphics/Windows/splash_play_grey.png", 107, 30},
+        {"Graphics/Windows/splash_donate.png", 107, 30},
+        {"Graphics/Windows/about.png", 116, 160},
+        {"Graphics/Windows/game_menu.png", 256, 512},
+        {"Graphics/Windows/manual_left_up.png", 16, 14},
+        {"Graphics/Windows/manual_left_down.png", 16, 14},
+        {"Graphics/Windows/manual_right_up.png", 16, 14},
+        {"Graphics/Windows/manual_right_down.png", 16, 14},
+        {"Graphics/Windows/manual_close_up.png", 16, 14},
+        {"Graphics/Windows/manual_close_down.png", 16, 14},
+        {"Graphics/Backdrops/tabletop.jpg", 1920, 1080},
     };
     for (const auto& p : pictures) {
         const DecodeResult r = decodePictureFile(kDir + "/" + p.file);
@@ -48,8 +55,8 @@ TEST(BundledFiles, GameMenuPictureHasItsStripAndShade) {
     const DecodeResult r = decodePictureFile(kDir + "/Graphics/Windows/game_menu.png");
     ASSERT_NE(r.picture, nullptr);
     const Picture& p = *r.picture;
-    EXPECT_EQ(p.pixel(200, 5) >> 24, 255u);    // opaque top strip
-    EXPECT_EQ(p.pixel(200, 40) >> 24, 204u);   // 80 % black below it
+    EXPECT_EQ(p.pixel(200, 5) >> 24, 255u);   // opaque top strip
+    EXPECT_EQ(p.pixel(200, 40) >> 24, 204u);  // 80 % black below it
     EXPECT_EQ(p.pixel(200, 511) >> 24, 204u);
     int white = 0;  // the menu symbol lies inside the 36 x 32 button
     for (int y = 0; y < 32; ++y)
@@ -66,7 +73,7 @@ TEST(BundledFiles, ManualPagesArePlain24BitBitmaps) {
         EXPECT_EQ(le32(b, 18), 345u) << n;
         EXPECT_EQ(le32(b, 22), 255u) << n;  // positive: stored bottom-up
         EXPECT_EQ(b[28] | (b[29] << 8), 24) << n;
-        EXPECT_EQ(le32(b, 30), 0u) << n;  // uncompressed
+        EXPECT_EQ(le32(b, 30), 0u) << n;               // uncompressed
         EXPECT_EQ(b.size(), 54u + 1036u * 255u) << n;  // 1035-byte rows padded to 4 bytes
     }
 }

@@ -24,7 +24,7 @@ int alphaOf(std::uint32_t argb) { return int(argb >> 24); }
 // Skin folders in Config.ini are relative to the working directory, as for the
 // player who starts the program in its folder.
 class BundledSkin : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(kDir);
@@ -126,9 +126,12 @@ TEST_F(BundledSkin, DeviceOutlineIsCleanForTheColourKey) {
 TEST_F(BundledSkin, PressedButtonsShowThroughTheirButtonAreas) {
     Face face;
     ASSERT_TRUE(load(face, false).ok());
-    const Ctl pairs[][2] = {{Ctl::btn_game_a_down, Ctl::btn_game_a_top}, {Ctl::btn_game_b_down, Ctl::btn_game_b_top},
-                            {Ctl::btn_time_down, Ctl::btn_time_top},     {Ctl::btn_left_down, Ctl::btn_left_top},
-                            {Ctl::btn_right_down, Ctl::btn_right_top},   {Ctl::btn_shoot_left_down, Ctl::btn_shoot_left_top},
+    const Ctl pairs[][2] = {{Ctl::btn_game_a_down, Ctl::btn_game_a_top},
+                            {Ctl::btn_game_b_down, Ctl::btn_game_b_top},
+                            {Ctl::btn_time_down, Ctl::btn_time_top},
+                            {Ctl::btn_left_down, Ctl::btn_left_top},
+                            {Ctl::btn_right_down, Ctl::btn_right_top},
+                            {Ctl::btn_shoot_left_down, Ctl::btn_shoot_left_top},
                             {Ctl::btn_shoot_right_down, Ctl::btn_shoot_right_top}};
     for (const auto& pair : pairs) {
         SCOPED_TRACE(std::string(controlName(pair[1])));

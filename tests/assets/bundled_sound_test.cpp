@@ -20,10 +20,11 @@ struct Limit {
 };
 // Enemy and Shot repeat every 80 ms in game B; Miss every 480 ms during the miss
 // animation; the game starts 3 s after Start; Gameover must end before the face's 2.5 s wait.
-const Limit kLimits[] = {{"Enemy", 80}, {"Shot", 80}, {"Miss", 480}, {"Start", 3000}, {"Gameover", 2500}};
+const Limit kLimits[] = {
+    {"Enemy", 80}, {"Shot", 80}, {"Miss", 480}, {"Start", 3000}, {"Gameover", 2500}};
 
 class BundledSound : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();

@@ -20,7 +20,8 @@ Ctl at(Ctl first, int offset) { return Ctl(int(first) + offset); }
 QRect r(Ctl c) { return skinRect(c); }
 
 struct Column {
-    Ctl hero, helper, enemy[3], shot[5], saveme[4];  // shot[1..4] by row, saveme[1..3] by name digit
+    Ctl hero, helper, enemy[3], shot[5],
+        saveme[4];  // shot[1..4] by row, saveme[1..3] by name digit
 };
 
 Column column(int c) {
@@ -47,7 +48,8 @@ TEST(FaceLayout, ColumnsKeepTheirFiguresApart) {
         for (int b = a + 1; b <= 3; ++b)
             for (Ctl x : figuresOf(a))
                 for (Ctl y : figuresOf(b))
-                    EXPECT_FALSE(r(x).intersects(r(y))) << zx::controlName(x) << " / " << zx::controlName(y);
+                    EXPECT_FALSE(r(x).intersects(r(y)))
+                        << zx::controlName(x) << " / " << zx::controlName(y);
 }
 
 TEST(FaceLayout, EachColumnReadsFromHeroUpToEnemy) {
@@ -56,7 +58,8 @@ TEST(FaceLayout, EachColumnReadsFromHeroUpToEnemy) {
         const Column k = column(c);
         // Shots rise row by row without overlapping, from above the hero to below the enemy.
         EXPECT_LE(r(k.shot[1]).bottom(), r(k.hero).top());
-        for (int row = 1; row < 4; ++row) EXPECT_LT(r(k.shot[row + 1]).bottom(), r(k.shot[row]).top());
+        for (int row = 1; row < 4; ++row)
+            EXPECT_LT(r(k.shot[row + 1]).bottom(), r(k.shot[row]).top());
         EXPECT_GE(r(k.shot[4]).top(), r(k.enemy[1]).top());
         // The helper blocks a shot between its first and second row.
         EXPECT_GT(r(k.helper).top(), r(k.shot[2]).bottom());
@@ -81,11 +84,10 @@ TEST(FaceLayout, LcdSegmentsLieOnTheGlassAndButtonsOffIt) {
             EXPECT_FALSE(kGlass.intersects(r(c))) << name;
         }
     }
-    const Button buttons[] = {Button::time,  Button::set,   Button::game_a,     Button::game_b,
-                              Button::left,  Button::right, Button::shoot_left, Button::shoot_right};
+    const Button buttons[] = {Button::time, Button::set,   Button::game_a,     Button::game_b,
+                              Button::left, Button::right, Button::shoot_left, Button::shoot_right};
     for (Button a : buttons)
-        for (Button b : buttons)
-            EXPECT_TRUE(a == b || !buttonRect(a).intersects(buttonRect(b)));
+        for (Button b : buttons) EXPECT_TRUE(a == b || !buttonRect(a).intersects(buttonRect(b)));
 }
 
 // Every lit point of a digit is lit in 8 too, and no two digits look alike.
@@ -99,8 +101,10 @@ TEST(DigitGlyphs, SevenSegmentsAreConsistent) {
                 for (qreal x = 0.5; x < box.width(); x += 1) {
                     const bool lit = digit.contains(QPointF(x, y));
                     look += lit ? '#' : '.';
-                    ASSERT_TRUE(!lit || eight.contains(QPointF(x, y))) << d << " at " << x << "," << y;
-                    ASSERT_TRUE(!lit || QRectF(0, 0, box.width(), box.height()).contains(QPointF(x, y)));
+                    ASSERT_TRUE(!lit || eight.contains(QPointF(x, y)))
+                        << d << " at " << x << "," << y;
+                    ASSERT_TRUE(!lit ||
+                                QRectF(0, 0, box.width(), box.height()).contains(QPointF(x, y)));
                 }
             for (const std::string& other : looks) EXPECT_NE(look, other) << "digit " << d;
             looks.push_back(look);
@@ -111,8 +115,10 @@ TEST(DigitGlyphs, SevenSegmentsAreConsistent) {
 TEST(Samples, TonesFadeAtTheirEdgesAndRestsAreSilent) {
     const std::vector<qint16> s = synthesize({{880, 50}, {0, 20}, {440, 30, 880}});
     // Each tone is a whole number of samples long.
-    ASSERT_EQ(s.size(), std::size_t(kSampleRate * 50 / 1000 + kSampleRate * 20 / 1000 + kSampleRate * 30 / 1000));
-    const std::size_t toneEnd = kSampleRate * 50 / 1000, restEnd = toneEnd + kSampleRate * 20 / 1000;
+    ASSERT_EQ(s.size(), std::size_t(kSampleRate * 50 / 1000 + kSampleRate * 20 / 1000 +
+                                    kSampleRate * 30 / 1000));
+    const std::size_t toneEnd = kSampleRate * 50 / 1000,
+                      restEnd = toneEnd + kSampleRate * 20 / 1000;
     EXPECT_EQ(s.front(), 0);
     EXPECT_EQ(s.back(), 0);
     EXPECT_EQ(s[toneEnd - 1], 0);

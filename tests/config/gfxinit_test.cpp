@@ -1,10 +1,11 @@
 // LoadSkin and LoadManualPages on real files in a temporary folder.
+#include "config/gfxinit.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "config/gfxinit.h"
 #include "picture_files.h"
 
 namespace zx {
@@ -14,12 +15,12 @@ constexpr std::uint32_t kMagenta = 0xFFFF00FF;
 constexpr std::uint32_t kBlack = 0xFF000000;
 
 class SkinTest : public ::testing::Test {
-protected:
+  protected:
     // Writes Config.ini (with SkinDir and BackdropDir pointing into the
     // temporary folder unless the text sets them) and loads it.
     SkinResult load(const std::string& ini, bool fullscreen = false, int sw = 1024, int sh = 768) {
-        const std::string text = "[Common]\nSkinDir=" + dir.path() + "/skin\n[Fullscreen]\nBackdropDir=" +
-                                 dir.path() + "/back\n" + ini;
+        const std::string text = "[Common]\nSkinDir=" + dir.path() +
+                                 "/skin\n[Fullscreen]\nBackdropDir=" + dir.path() + "/back\n" + ini;
         ctx.configPath = dir.write("Config.ini", text);
         ctx.fullscreen = fullscreen;
         ctx.screenWidth = sw;
@@ -103,8 +104,9 @@ TEST_F(SkinTest, FullscreenOffsets) {
     EXPECT_EQ(face[skinImage(3)].rect, (Rect{10, 20, 30, 40})) << "windowed ignores offsets";
 
     // Hand-edited extremes neither overflow nor give negative sizes.
-    ASSERT_TRUE(load("GameOffsetX=2147483647\n[Common]\nGameWidth=-5\n[Image3]\nLeft=100\nWidth=-1\n",
-                     true).ok());
+    ASSERT_TRUE(
+        load("GameOffsetX=2147483647\n[Common]\nGameWidth=-5\n[Image3]\nLeft=100\nWidth=-1\n", true)
+            .ok());
     EXPECT_EQ(face[skinImage(3)].rect.x, INT32_MAX);
     EXPECT_EQ(face[skinImage(3)].rect.w, 0);
 }
@@ -157,7 +159,9 @@ TEST_F(SkinTest, BackdropAndLogo) {
     const std::pair<int, Rect> corners[] = {
         {0, {0, 0, 30, 20}}, {1, {770, 0, 30, 20}}, {2, {0, 580, 30, 20}}, {7, {0, 580, 30, 20}}};
     for (const auto& [pos, rect] : corners) {
-        ASSERT_TRUE(load("LogoFile=logo.png\nLogoPosition=" + std::to_string(pos) + "\n", true, 800, 600).ok());
+        ASSERT_TRUE(
+            load("LogoFile=logo.png\nLogoPosition=" + std::to_string(pos) + "\n", true, 800, 600)
+                .ok());
         EXPECT_EQ(face[Ctl::im_backdrop_logo].rect, rect) << "position " << pos;
     }
     EXPECT_TRUE(face[Ctl::im_backdrop].visible) << "no backdrop file leaves the old one";
@@ -221,9 +225,11 @@ TEST(ManualPages, DefaultsAndPages) {
     for (const auto& p : none.pages) expectMarker(p);
 
     for (int n = 1; n <= 11; ++n)
-        dir.write("pages/" + std::to_string(n) + ".bmp", test::bmpBytes(1, 1, 24, {std::uint32_t(n)}));
-    const std::string cfg = dir.write(
-        "Config.ini", "[Manual]\nManualDir=" + dir.path() + "/pages\nManualWidth=400\nManualHeight=300\n");
+        dir.write("pages/" + std::to_string(n) + ".bmp",
+                  test::bmpBytes(1, 1, 24, {std::uint32_t(n)}));
+    const std::string cfg =
+        dir.write("Config.ini", "[Manual]\nManualDir=" + dir.path() +
+                                    "/pages\nManualWidth=400\nManualHeight=300\n");
     const ManualPages m = LoadManualPages(cfg);
     EXPECT_EQ(m.clientWidth, 400);
     EXPECT_EQ(m.clientHeight, 300);

@@ -1,9 +1,10 @@
 // The profile file reader and the value types of Config.ini.
+#include "config/ini_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "config/ini_file.h"
 #include "display/picture.h"
 #include "picture_files.h"
 
@@ -69,8 +70,8 @@ TEST(IniInteger, AcceptedForms) {
 }
 
 TEST(IniInteger, RejectedForms) {
-    for (const char* bad : {"", " ", "-", "$", "0x", "12px", "1 2", "Center", "$1G",
-                            "2147483648", "-2147483649", "$100000000", "99999999999999999999"})
+    for (const char* bad : {"", " ", "-", "$", "0x", "12px", "1 2", "Center", "$1G", "2147483648",
+                            "-2147483649", "$100000000", "99999999999999999999"})
         EXPECT_EQ(parseIniInteger(bad), std::nullopt) << '"' << bad << '"';
     const IniFile ini = IniFile::parse("[S]\nBad=12px\nEmpty=\n");
     EXPECT_EQ(ini.readInteger("S", "Bad", 5), 5);
@@ -79,7 +80,8 @@ TEST(IniInteger, RejectedForms) {
 }
 
 TEST(IniColour, PresentAbsentAndInvalid) {
-    const IniFile ini = IniFile::parse("[V]\nGreen=$0000FF00\nRed=255\nEmpty=\nWord=pink\nHigh=$FF0000FF\n");
+    const IniFile ini =
+        IniFile::parse("[V]\nGreen=$0000FF00\nRed=255\nEmpty=\nWord=pink\nHigh=$FF0000FF\n");
     EXPECT_EQ(readIniColour(ini, "V", "Green", 0).argb, rgb(0, 255, 0));
     EXPECT_EQ(readIniColour(ini, "V", "Red", 0).argb, rgb(255, 0, 0));
     EXPECT_EQ(readIniColour(ini, "V", "High", 0).argb, rgb(255, 0, 0)) << "high byte ignored";

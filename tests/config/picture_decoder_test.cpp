@@ -1,4 +1,6 @@
 // Decoding of PNG, JPEG and BMP files, damaged and oversized ones included.
+#include "config/picture_decoder.h"
+
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -6,7 +8,6 @@
 #include <cstdlib>
 #include <random>
 
-#include "config/picture_decoder.h"
 #include "picture_files.h"
 
 namespace zx {
@@ -43,7 +44,8 @@ TEST(PictureFormat, ChosenByExtensionIgnoringCase) {
     EXPECT_EQ(pictureFormatFor("x.jpg"), PictureFormat::Jpeg);
     EXPECT_EQ(pictureFormatFor("x.bMp"), PictureFormat::Bmp);
     EXPECT_EQ(pictureFormatFor("dir.png/file"), PictureFormat::None);
-    EXPECT_EQ(decodePictureFile("/nowhere/skin.gif").error, "Unknown picture file extension (.gif)");
+    EXPECT_EQ(decodePictureFile("/nowhere/skin.gif").error,
+              "Unknown picture file extension (.gif)");
     EXPECT_EQ(decodePictureFile("/nowhere/skin").error, "Unknown picture file extension (.)");
     EXPECT_NE(decodePictureFile("/nowhere/skin.png").error, "");
 }
@@ -89,7 +91,8 @@ TEST(JpegDecoder, OpaqueColours) {
 
 TEST(BmpDecoder, DepthsAndRowOrders) {
     // Width 3 makes 24-bit rows need padding.
-    const std::vector<std::uint32_t> px = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xABCDEF, 0x000000};
+    const std::vector<std::uint32_t> px = {0xFF0000, 0x00FF00, 0x0000FF,
+                                           0x123456, 0xABCDEF, 0x000000};
     for (int bpp : {24, 32})
         for (bool topDown : {false, true}) {
             const Bytes b = test::bmpBytes(3, 2, bpp, px, topDown);
@@ -98,7 +101,8 @@ TEST(BmpDecoder, DepthsAndRowOrders) {
             ASSERT_EQ(r.picture->width, 3);
             ASSERT_EQ(r.picture->height, 2);
             for (int i = 0; i < 6; ++i)
-                EXPECT_EQ(pix(r, i % 3, i / 3), 0xFF000000u | px[i]) << bpp << ' ' << topDown << ' ' << i;
+                EXPECT_EQ(pix(r, i % 3, i / 3), 0xFF000000u | px[i])
+                    << bpp << ' ' << topDown << ' ' << i;
         }
 
     const Bytes p8 = test::bmp8Bytes(3, 2, {0x000000, 0xFF8000, 0x00FFFF}, {2, 1, 0, 0, 1, 2});
@@ -157,9 +161,9 @@ TEST(DamagedFiles, FlippedBytesNeverCrash) {
         for (std::size_t f = 0; f < files.size(); ++f) {
             Bytes b = files[f];
             for (int k = 0; k < 3; ++k) b[rng() % b.size()] = std::uint8_t(rng());
-            const auto r = f == 0 ? decodePng(b.data(), b.size())
-                         : f == 3 ? decodeJpeg(b.data(), b.size())
-                                  : decodeBmp(b.data(), b.size());
+            const auto r = f == 0   ? decodePng(b.data(), b.size())
+                           : f == 3 ? decodeJpeg(b.data(), b.size())
+                                    : decodeBmp(b.data(), b.size());
             EXPECT_TRUE(r.ok() != !r.error.empty());
             if (r.ok()) {
                 EXPECT_EQ(r.picture->pixels.size(),
@@ -170,7 +174,8 @@ TEST(DamagedFiles, FlippedBytesNeverCrash) {
 
 TEST(DamagedFiles, AbsurdSizesAreRefusedFromTheHeader) {
     const Bytes png = pngClaimingSize(20000, 20000);
-    EXPECT_EQ(decodePng(png.data(), png.size()).error, "Picture is too large (20000 x 20000 pixels)");
+    EXPECT_EQ(decodePng(png.data(), png.size()).error,
+              "Picture is too large (20000 x 20000 pixels)");
     const Bytes pngOk = pngClaimingSize(16384, 1);
     EXPECT_NE(decodePng(pngOk.data(), pngOk.size()).error.find("image data"), std::string::npos)
         << "16384 is allowed; the missing data is the fault";
@@ -181,12 +186,14 @@ TEST(DamagedFiles, AbsurdSizesAreRefusedFromTheHeader) {
     ASSERT_NE(sof, jpg.end());
     const std::size_t at = std::size_t(sof - jpg.begin()) + 5;  // marker, length, precision
     jpg[at] = 0x4E, jpg[at + 1] = 0x20, jpg[at + 2] = 0x4E, jpg[at + 3] = 0x21;  // 20001 x 20000
-    EXPECT_EQ(decodeJpeg(jpg.data(), jpg.size()).error, "Picture is too large (20001 x 20000 pixels)");
+    EXPECT_EQ(decodeJpeg(jpg.data(), jpg.size()).error,
+              "Picture is too large (20001 x 20000 pixels)");
 
     Bytes bmp = test::bmpBytes(1, 1, 24, {0});
     for (auto [at, v] : {std::pair{18, 20000}, {22, -20000}})
         for (int i = 0; i < 4; ++i) bmp[at + i] = std::uint8_t(std::uint32_t(v) >> (8 * i));
-    EXPECT_EQ(decodeBmp(bmp.data(), bmp.size()).error, "Picture is too large (20000 x 20000 pixels)");
+    EXPECT_EQ(decodeBmp(bmp.data(), bmp.size()).error,
+              "Picture is too large (20000 x 20000 pixels)");
 }
 
 }  // namespace

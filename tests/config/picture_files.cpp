@@ -9,6 +9,7 @@
 #include <fstream>
 #include <stdexcept>
 
+// libjpeg needs <cstdio> first.
 #include <jpeglib.h>
 
 namespace zx::test {
@@ -161,7 +162,8 @@ Bytes bmpBytes(int w, int h, int bpp, const std::vector<std::uint32_t>& rgb, boo
         const int fileRow = topDown ? y : h - 1 - y;
         for (int x = 0; x < w; ++x) {
             const std::uint32_t c = rgb[std::size_t(y) * w + x];
-            const std::size_t at = dataAt + std::size_t(fileRow) * stride + std::size_t(x) * (bpp / 8);
+            const std::size_t at =
+                dataAt + std::size_t(fileRow) * stride + std::size_t(x) * (bpp / 8);
             b[at] = std::uint8_t(c);
             b[at + 1] = std::uint8_t(c >> 8);
             b[at + 2] = std::uint8_t(c >> 16);
@@ -174,7 +176,8 @@ Bytes bmp8Bytes(int w, int h, const std::vector<std::uint32_t>& paletteRgb,
                 const std::vector<std::uint8_t>& indices) {
     const std::size_t stride = strideOf(w, 8);
     Bytes b = bmpHeader(w, h, 8, int(paletteRgb.size()), stride * std::size_t(h));
-    for (std::size_t i = 0; i < paletteRgb.size(); ++i) put32(b, 54 + 4 * i, paletteRgb[i] & 0xFFFFFF);
+    for (std::size_t i = 0; i < paletteRgb.size(); ++i)
+        put32(b, 54 + 4 * i, paletteRgb[i] & 0xFFFFFF);
     const std::size_t dataAt = 54 + paletteRgb.size() * 4;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)

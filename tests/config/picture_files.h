@@ -11,7 +11,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 // A fresh folder under the system's temporary directory, removed with the object.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -24,7 +24,7 @@ public:
     std::string write(const std::string& name, const std::string& text) const;
     std::string write(const std::string& name, const Bytes& bytes) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -1,18 +1,19 @@
 // The QSettings store under a temporary XDG_CONFIG_HOME.
+#include "config/qt_settings_store.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <QFile>
 #include <QStandardPaths>
 
-#include "config/qt_settings_store.h"
 #include "picture_files.h"
 
 namespace zx {
 namespace {
 
 class QtSettingsStoreTest : public ::testing::Test {
-protected:
+  protected:
     // QSettings reads XDG_CONFIG_HOME once, at its first use in the process.
     static void SetUpTestSuite() {
         home = new test::TempDir;

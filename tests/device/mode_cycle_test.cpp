@@ -10,20 +10,40 @@ using testing::Rig;
 
 TEST(ModeTable, EveryTransitionAndEveryIgnoredPress) {
     using Op = void (Device::*)();
-    const Op T = &Device::Inp_time_down, A = &Device::Inp_game_a_down,
-             B = &Device::Inp_game_b_down, a = &Device::Inp_game_a_up,
-             b = &Device::Inp_game_b_up;
+    const Op T = &Device::Inp_time_down, A = &Device::Inp_game_a_down, B = &Device::Inp_game_b_down,
+             a = &Device::Inp_game_a_up, b = &Device::Inp_game_b_up;
     struct Row {
         int from;
         Op op;
         int to;
     };
-    const Row rows[] = {
-        {0, T, 1}, {1, T, 2}, {2, T, 3},  {3, T, 4}, {4, T, 5}, {5, T, 1}, {10, T, 1},
-        {0, A, 1}, {0, B, 1}, {1, A, 6},  {2, B, 7}, {3, A, 6}, {4, B, 7}, {5, A, 6},
-        {10, A, 6}, {10, B, 7}, {6, a, 8}, {7, b, 9},
-        // Ignored: mode buttons on ready faces and in a game, releases elsewhere.
-        {6, T, 6}, {6, B, 6}, {7, A, 7}, {8, T, 8}, {8, A, 8}, {9, B, 9}, {1, a, 1}, {0, b, 0}};
+    const Row rows[] = {{0, T, 1},
+                        {1, T, 2},
+                        {2, T, 3},
+                        {3, T, 4},
+                        {4, T, 5},
+                        {5, T, 1},
+                        {10, T, 1},
+                        {0, A, 1},
+                        {0, B, 1},
+                        {1, A, 6},
+                        {2, B, 7},
+                        {3, A, 6},
+                        {4, B, 7},
+                        {5, A, 6},
+                        {10, A, 6},
+                        {10, B, 7},
+                        {6, a, 8},
+                        {7, b, 9},
+                        // Ignored: mode buttons on ready faces and in a game, releases elsewhere.
+                        {6, T, 6},
+                        {6, B, 6},
+                        {7, A, 7},
+                        {8, T, 8},
+                        {8, A, 8},
+                        {9, B, 9},
+                        {1, a, 1},
+                        {0, b, 0}};
     for (const Row& row : rows) {
         Rig r;
         r.dev.state.DeviceMode = row.from;

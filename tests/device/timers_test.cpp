@@ -1,10 +1,10 @@
 // The timer model and the scheduler, in virtual time.
+#include "device/timers.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "device/timers.h"
 
 namespace zx {
 namespace {

@@ -1,10 +1,10 @@
 // Segment groups and the Vid_ operations.
+#include "display/display.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "display/display.h"
 
 namespace zx {
 namespace {
@@ -48,7 +48,8 @@ struct Lcd : FaceObserver {
     int lit() const {
         const Face designed;
         int n = 0;
-        for (int i = 0; i < kControlCount; ++i) n += face[Ctl(i)].visible && !designed[Ctl(i)].visible;
+        for (int i = 0; i < kControlCount; ++i)
+            n += face[Ctl(i)].visible && !designed[Ctl(i)].visible;
         return n;
     }
 };
@@ -71,7 +72,8 @@ TEST(SegmentGroups, FollowTheNamesOfTheImages) {
 TEST(SegmentGroups, DrawingOrderHoldsEveryControlOnce) {
     std::vector<int> seen(kControlCount, 0);
     for (Ctl c : kDrawingOrder) ++seen[std::size_t(c)];
-    for (int i = 0; i < kControlCount; ++i) EXPECT_EQ(seen[std::size_t(i)], 1) << controlName(Ctl(i));
+    for (int i = 0; i < kControlCount; ++i)
+        EXPECT_EQ(seen[std::size_t(i)], 1) << controlName(Ctl(i));
     EXPECT_EQ(kDrawingOrder.front(), Ctl::im_backdrop);
     EXPECT_EQ(kDrawingOrder.back(), Ctl::btn_game_menu_top);
 }
@@ -86,8 +88,8 @@ TEST(SegmentGroups, TransparencyByKindOfControl) {
 TEST(PanelScore, RightAlignedWithoutLeadingZeros) {
     Lcd lcd;
     const std::pair<int, const char*> cases[] = {
-        {0, "___0_"}, {7, "___7_"}, {1200, "1200_"}, {12345, "2345_"}, {10000, "___0_"},
-        {90, "__90_"}, {305, "_305_"}};
+        {0, "___0_"},     {7, "___7_"},  {1200, "1200_"}, {12345, "2345_"},
+        {10000, "___0_"}, {90, "__90_"}, {305, "_305_"}};
     for (auto [value, text] : cases) {
         lcd.vid.Vid_Show_Panel_Score(value, true);
         EXPECT_EQ(lcd.digits(), text) << value;

@@ -1,7 +1,8 @@
 // Keys and button-image clicks reaching the device buttons.
+#include "input/button_dispatch.h"
+
 #include <gtest/gtest.h>
 
-#include "input/button_dispatch.h"
 #include "input/key_map.h"
 #include "sound/recording_backend.h"
 
@@ -75,7 +76,8 @@ TEST(Keys, EarlierOfTwoBindingsOnOneKeyWins) {
 TEST(Keys, KeypadDigitsUnboundKeysAndCodeZeroPressNothing) {
     Rig r;
     r.keys.KeyBindings[0] = {99, 0};  // as left by a stored unknown key number
-    for (int vk : {97, 99, int('Q'), 13, 0}) EXPECT_FALSE(r.down(std::uint16_t(vk)) || r.up(std::uint16_t(vk))) << vk;
+    for (int vk : {97, 99, int('Q'), 13, 0})
+        EXPECT_FALSE(r.down(std::uint16_t(vk)) || r.up(std::uint16_t(vk))) << vk;
     EXPECT_EQ(r.mode(), mode::Startup);
 }
 

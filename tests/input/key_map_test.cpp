@@ -1,7 +1,7 @@
 // Key numbers, the bindings kept in the settings and the button hints.
-#include <gtest/gtest.h>
-
 #include "input/key_map.h"
+
+#include <gtest/gtest.h>
 
 namespace zx {
 namespace {

@@ -1,4 +1,6 @@
 // Qt key events to virtual-key codes, with synthetic events.
+#include "input/qt_key_translation.h"
+
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -6,7 +8,6 @@
 #include "input/button_dispatch.h"
 #include "input/key_map.h"
 #include "sound/recording_backend.h"
-#include "input/qt_key_translation.h"
 
 namespace zx {
 namespace {
@@ -28,13 +29,20 @@ TEST(KeyTranslation, CodesOfDigitsLettersAndNamedKeys) {
         {Qt::Key_7, Qt::ControlModifier, 0, '7'},
         {Qt::Key_1, pad, 87, 97},  // keypad digits have codes of their own
         {Qt::Key_9, pad, 81, 105},
-        {Qt::Key_A, none, 0, 'A'},       {Qt::Key_Z, shift, 52, 'Z'},
-        {Qt::Key_Left, none, 0, 37},     {Qt::Key_Down, none, 0, 40},
-        {Qt::Key_Shift, none, 0, 16},    {Qt::Key_Control, none, 105, 17},
-        {Qt::Key_Alt, none, 0, 18},      {Qt::Key_Space, none, 0, 32},
-        {Qt::Key_Return, none, 0, 13},   {Qt::Key_Enter, pad, 0, 13},
-        {Qt::Key_Escape, none, 0, 27},   {Qt::Key_F1, none, 0, 112},
-        {Qt::Key_F12, none, 0, 123},     {Qt::Key_Tab, none, 0, 0},
+        {Qt::Key_A, none, 0, 'A'},
+        {Qt::Key_Z, shift, 52, 'Z'},
+        {Qt::Key_Left, none, 0, 37},
+        {Qt::Key_Down, none, 0, 40},
+        {Qt::Key_Shift, none, 0, 16},
+        {Qt::Key_Control, none, 105, 17},
+        {Qt::Key_Alt, none, 0, 18},
+        {Qt::Key_Space, none, 0, 32},
+        {Qt::Key_Return, none, 0, 13},
+        {Qt::Key_Enter, pad, 0, 13},
+        {Qt::Key_Escape, none, 0, 27},
+        {Qt::Key_F1, none, 0, 112},
+        {Qt::Key_F12, none, 0, 123},
+        {Qt::Key_Tab, none, 0, 0},
         {Qt::Key_Meta, none, 0, 0},
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
         // X11 key codes of the digit row (10..18 for 1..9, 19 for 0) decide,
@@ -44,7 +52,8 @@ TEST(KeyTranslation, CodesOfDigitsLettersAndNamedKeys) {
         {Qt::Key_Ampersand, none, 10, '1'},
 #endif
     };
-    for (const Case& c : cases) EXPECT_EQ(virtualKeyOf(press(c.key, c.mods, c.scan)), c.vk) << c.key;
+    for (const Case& c : cases)
+        EXPECT_EQ(virtualKeyOf(press(c.key, c.mods, c.scan)), c.vk) << c.key;
 }
 
 TEST(KeyTranslation, AutoRepeatReleasesAreDroppedPressesPass) {

@@ -1,9 +1,10 @@
 // The SDL2_mixer back end on SDL's silent "dummy" driver, with WAV files
 // written by the test itself.
-#include <gtest/gtest.h>
+#include "sound/sdl_mixer_backend.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <string>
 
-#include "sound/sdl_mixer_backend.h"
 #include "sound/sound.h"
 
 namespace zx {
@@ -38,14 +38,15 @@ void writeWav(const fs::path& file, int milliseconds) {
 
 // Runs each test in a fresh folder holding Sound/*.wav, on a given SDL driver.
 class SdlSound : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         char pattern[] = "/tmp/zx_sound_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
         fs::create_directory(dir_ / "Sound");
-        for (int i = 0; i < kSoundSampleCount; ++i) writeWav(dir_ / soundSampleFile(SoundSample(i)), 1000);
+        for (int i = 0; i < kSoundSampleCount; ++i)
+            writeWav(dir_ / soundSampleFile(SoundSample(i)), 1000);
         oldCwd_ = fs::current_path();
         fs::current_path(dir_);
     }

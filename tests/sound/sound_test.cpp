@@ -1,12 +1,13 @@
 // The sound layer's calls into its back end, checked call by call.
-#include <gtest/gtest.h>
+#include "sound/sound.h"
+
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "sound/recording_backend.h"
-#include "sound/sound.h"
 
 namespace zx {
 namespace {
@@ -58,17 +59,17 @@ TEST(SoundInit, DriverModesStartTheOutputAndLoadEverySampleInSlotOrder) {
         SoundRig rig;
         EXPECT_TRUE(rig.snd.Snd_Init(mode));
         EXPECT_TRUE(rig.snd.SoundEnabled());
-        EXPECT_EQ(rig.take(),
-                  join({{"FSOUND_SetOutput(" + std::to_string(output) + ")",
-                         "FSOUND_Init(22050, 64, 0)"},
-                        kLoads}));
+        EXPECT_EQ(
+            rig.take(),
+            join({{"FSOUND_SetOutput(" + std::to_string(output) + ")", "FSOUND_Init(22050, 64, 0)"},
+                  kLoads}));
 
         rig.snd.Snd_Play(SoundSample::Shot);
         rig.snd.Snd_Play(SoundSample::Start);
         rig.snd.Snd_Silence();
-        EXPECT_THAT(rig.take(), ElementsAre("FSOUND_PlaySound(-1, Sound/Shot.wav)",
-                                            "FSOUND_PlaySound(-1, Sound/Start.wav)",
-                                            "FSOUND_StopSound(-3)"));
+        EXPECT_THAT(rig.take(),
+                    ElementsAre("FSOUND_PlaySound(-1, Sound/Shot.wav)",
+                                "FSOUND_PlaySound(-1, Sound/Start.wav)", "FSOUND_StopSound(-3)"));
 
         rig.snd.Snd_Close();
         EXPECT_EQ(rig.take(), kFreeLoaded);
@@ -82,7 +83,8 @@ TEST(SoundInit, NoSoundAndUnknownModesTouchNothingUntilCloseThenReleaseNullSampl
         SoundRig rig;
         EXPECT_TRUE(rig.snd.Snd_Init(mode));
         EXPECT_FALSE(rig.snd.SoundEnabled());
-        for (int i = 0; i < kSoundSampleCount; ++i) EXPECT_EQ(rig.snd.handle(SoundSample(i)), nullptr);
+        for (int i = 0; i < kSoundSampleCount; ++i)
+            EXPECT_EQ(rig.snd.handle(SoundSample(i)), nullptr);
 
         rig.snd.Snd_Play(SoundSample::Enemy);
         rig.snd.Snd_Silence();

@@ -27,8 +27,12 @@ TEST(SplashArt, BandsChangeColourAtTheirBoundaryRows) {
     const QImage bands = drawSplashBands();
     ASSERT_EQ(bands.size(), QSize(460, 420));
     const QRgb dark = qRgb(8, 41, 82), mid = qRgb(24, 82, 148), white = qRgb(255, 255, 255);
-    const struct { int row; QRgb colour; } rows[] = {
-        {0, dark}, {51, dark}, {52, mid}, {219, mid}, {220, white}, {379, white}, {380, dark}, {419, dark},
+    const struct {
+        int row;
+        QRgb colour;
+    } rows[] = {
+        {0, dark},    {51, dark},   {52, mid},   {219, mid},
+        {220, white}, {379, white}, {380, dark}, {419, dark},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(bands.pixel(0, r.row), r.colour) << r.row;

@@ -70,9 +70,9 @@ TEST_F(SplashTest, LinksOpenTheMakersPagesThroughTheShell) {
     QTest::mouseClick(form->la_website_2, Qt::LeftButton);
     QTest::mouseClick(form->la_email_2, Qt::LeftButton);
     QTest::mouseClick(form->btn_paypal, Qt::LeftButton);
-    EXPECT_EQ(host.opened, QStringList({"https://www.example.org/zorbanix/",
-                                         "mailto:zorbanix@example.org",
-                                         "https://www.example.org/zorbanix/donate"}));
+    EXPECT_EQ(host.opened,
+              QStringList({"https://www.example.org/zorbanix/", "mailto:zorbanix@example.org",
+                           "https://www.example.org/zorbanix/donate"}));
     EXPECT_THAT(log, IsEmpty());  // links neither launch nor write
 }
 

@@ -23,7 +23,9 @@ using Log = std::vector<std::string>;
 
 struct LoggingStore final : SettingsStore {
     explicit LoggingStore(Log& log) : log(log) {}
-    std::optional<std::string> readText(const std::string& n) const override { return mem.readText(n); }
+    std::optional<std::string> readText(const std::string& n) const override {
+        return mem.readText(n);
+    }
     void writeText(const std::string& n, const std::string& text) override {
         log.push_back(n + "=" + text);
         mem.writeText(n, text);
@@ -50,7 +52,7 @@ struct RecordingHost final : SplashHost, Dialogs, Shell {
 };
 
 class SplashTest : public ::testing::Test, public QObject {
-protected:
+  protected:
     void SetUp() override {
         QDir::setCurrent(dir.path());  // no pictures here: the stand-ins are drawn
         qApp->installEventFilter(this);

@@ -111,8 +111,8 @@ TEST_F(SplashTest, StoredDriverIsShownSelectedWhileTickedAndRewrittenAtLaunch) {
     EXPECT_EQ(f.cb_sound->currentText(), "Windows MultiMedia");
     EXPECT_TRUE(bluePlayShows(f));
     f.btn_playClick();
-    EXPECT_THAT(log, ElementsAre("SoundMode=1", "Snd_Init 1", "SplashScreen=1", "tick on",
-                                 "centre", "startup"));
+    EXPECT_THAT(log, ElementsAre("SoundMode=1", "Snd_Init 1", "SplashScreen=1", "tick on", "centre",
+                                 "startup"));
 }
 
 TEST_F(SplashTest, SoundFailureResetsTheChoicesAndEndsWithoutTouchingTheDevice) {
