@@ -4,8 +4,8 @@
 namespace zx {
 
 QImage toQImage(const Picture& p) {
-    return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height, p.width * 4,
-                  QImage::Format_ARGB32_Premultiplied);
+    return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height,
+                  qsizetype(p.width) * 4, QImage::Format_ARGB32_Premultiplied);
 }
 
 static QRect qrect(const Rect& r) { return QRect(r.x, r.y, r.w, r.h); }

@@ -26,7 +26,8 @@ void TimerHost::aim() {
         return;
     }
     const qint64 wait = std::max<qint64>(0, *next - elapsed_.elapsed());
-    timer_.start(int(std::min<qint64>(wait, 24 * 3600 * 1000)));
+    constexpr qint64 kDay = 24LL * 3600 * 1000;  // QTimer takes an int
+    timer_.start(int(std::min(wait, kDay)));
 }
 
 }  // namespace zx

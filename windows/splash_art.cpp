@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/face_painter.h"
 #include "config/picture_decoder.h"
 
 namespace zx {
@@ -25,11 +26,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 QImage loadWindowPicture(const QString& relativePath) {
     const DecodeResult r = decodePictureFile(relativePath.toStdString());
     if (!r.ok()) return {};
-    const Picture& p = *r.picture;
-    // Wraps the decoded words, then copies so the image owns its pixels.
-    return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height, p.width * 4,
-                  QImage::Format_ARGB32_Premultiplied)
-        .copy();
+    // A copy, so that the image owns its pixels.
+    return toQImage(*r.picture).copy();
 }
 
 namespace {
