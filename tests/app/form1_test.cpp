@@ -137,6 +137,39 @@ TEST_F(Form1Test, ReadsTheHighScores) {
     EXPECT_EQ(form->device().state.game.HiScoreB, 0);
 }
 
+TEST_F(Form1Test, FirstActivationShowsTheSplashOnlyOnce) {
+    writeConfig(skin);
+    auto form = create();
+    QWidget splash;
+    QWidget other;
+    form->setSplashForm(&splash);
+    auto activate = [](QWidget& w) {
+        w.show();
+        w.activateWindow();
+        QApplication::setActiveWindow(&w);
+        QApplication::processEvents();
+    };
+    activate(*form);
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_FALSE(form->SplashPending);
+    splash.hide();
+    activate(other);
+    activate(*form);
+    EXPECT_TRUE(form->isActiveWindow());
+    EXPECT_FALSE(splash.isVisible());
+}
+
+TEST_F(Form1Test, ClosingTheWindowReleasesSound) {
+    writeConfig(skin);
+    auto form = create();
+    ASSERT_TRUE(form->Snd_Init(2));
+    form->show();
+    sound.calls.clear();
+    form->close();
+    ASSERT_FALSE(sound.calls.empty());
+    EXPECT_EQ(sound.calls.back().rfind("FSOUND_Close", 0), 0u) << sound.calls.back();
+}
+
 TEST_F(Form1Test, FirstStartLeavesExactlyTheSevenKeysInTheSettingsFile) {
     writeConfig(skin);
     const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvalle/Zorbax50.conf";
