@@ -13,21 +13,22 @@
 
 namespace {
 
-// Loads the bundled skin for the given screen size and presentation.
-bool loadBundled(zx::Face& face, int screenW, int screenH, bool fullscreen) {
-    if (chdir(ZX_BIN_DIR) != 0) return false;
-    zx::SkinContext ctx{std::string(ZX_BIN_DIR) + "/Config.ini", screenW, screenH, fullscreen};
-    return zx::LoadSkin(face, ctx).ok();
+// Loads the bundled skin for the given screen size and presentation; marks
+// the benchmark as skipped when the build holds no skin.
+bool loadBundled(benchmark::State& state, zx::Face& face, int screenW, int screenH,
+                 bool fullscreen) {
+    const zx::SkinContext ctx{std::string(ZX_BIN_DIR) + "/Config.ini", screenW, screenH,
+                              fullscreen};
+    if (chdir(ZX_BIN_DIR) == 0 && zx::LoadSkin(face, ctx).ok()) return true;
+    state.SkipWithError("bundled skin not found");
+    return false;
 }
 
 void BM_PaintAfterOneSegmentChange(benchmark::State& state) {
     zx::Face face;
     zx::GameState game;
     zx::Display vid(face, game);
-    if (!loadBundled(face, 1920, 1080, false)) {
-        state.SkipWithError("bundled skin not found");
-        return;
-    }
+    if (!loadBundled(state, face, 1920, 1080, false)) return;
     vid.Vid_Show_All(true);
     zx::FacePainter painter;
     QImage frame(face.look().clientWidth, face.look().clientHeight, QImage::Format_RGB32);
@@ -47,10 +48,7 @@ void BM_PaintFullScreenFrame(benchmark::State& state) {
     zx::Face face;
     zx::GameState game;
     zx::Display vid(face, game);
-    if (!loadBundled(face, w, h, true)) {
-        state.SkipWithError("bundled skin not found");
-        return;
-    }
+    if (!loadBundled(state, face, w, h, true)) return;
     vid.Vid_Show_All(true);
     zx::FacePainter painter;
     QImage frame(w, h, QImage::Format_RGB32);
@@ -66,10 +64,7 @@ BENCHMARK(BM_PaintFullScreenFrame)
 
 void BM_WindowMask(benchmark::State& state) {
     zx::Face face;
-    if (!loadBundled(face, 1920, 1080, false)) {
-        state.SkipWithError("bundled skin not found");
-        return;
-    }
+    if (!loadBundled(state, face, 1920, 1080, false)) return;
     zx::FacePainter painter;
     for (auto _ : state) benchmark::DoNotOptimize(painter.mask(face));
 }
@@ -82,10 +77,7 @@ void BM_LoadAndFirstStretchedFrame(benchmark::State& state) {
     QImage frame(w, h, QImage::Format_RGB32);
     for (auto _ : state) {
         zx::Face face;
-        if (!loadBundled(face, w, h, true)) {
-            state.SkipWithError("bundled skin not found");
-            return;
-        }
+        if (!loadBundled(state, face, w, h, true)) return;
         face.setStretch(zx::Ctl::im_backdrop, true);
         zx::FacePainter painter;
         QPainter p(&frame);
