@@ -77,9 +77,7 @@ DecodeResult decodeBmp(const std::uint8_t* d, std::size_t size) {
     const bool topDown = h.height < 0;
     const std::int64_t height = topDown ? -h.height : h.height;
     if (h.width <= 0 || height <= 0) return fail(kInvalid);
-    if (h.width > kMaxPictureSide || height > kMaxPictureSide)
-        return fail("Picture is too large (" + std::to_string(h.width) + " x " +
-                    std::to_string(height) + " pixels)");
+    if (!withinImageLimits(h.width, height)) return fail(pictureTooLargeMessage(h.width, height));
 
     // Colour masks: explicit bit fields, or the fixed layouts of plain bitmaps.
     bool useAlpha = false;

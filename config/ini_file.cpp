@@ -68,6 +68,11 @@ IniFile IniFile::parse(std::string_view text) {
         const std::size_t eq = line.find('=');
         if (!inSection || eq == std::string_view::npos) continue;
         std::string_view value = trim(line.substr(eq + 1));
+        // Like the platform's profile reader: one surrounding pair of quotes
+        // is not part of the value.
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
         if (value.size() > kMaxValueLength) value = value.substr(0, kMaxValueLength);
         ini.values_.emplace(lookupKey(section, trim(line.substr(0, eq))), std::string(value));
     }

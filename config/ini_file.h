@@ -10,8 +10,9 @@
 namespace zx {
 
 // Holds the [Section] / key = value pairs of one file. Lookups ignore case,
-// a value is the text after '=' with surrounding blanks removed and at most
-// kMaxValueLength characters, and the first occurrence of a key wins.
+// a value is the text after '=' with surrounding blanks and one surrounding
+// pair of quotes (" or ') removed and at most kMaxValueLength characters, and
+// the first occurrence of a key wins.
 class IniFile {
   public:
     static constexpr std::size_t kMaxValueLength = 2047;

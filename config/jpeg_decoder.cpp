@@ -28,13 +28,30 @@ void errorExit(j_common_ptr cinfo) {
     std::longjmp(err->jump, 1);
 }
 
-// Warnings are not printed. A file that ends early would decode with grey
-// filling the rest; it is remembered and refused as damaged.
+// Warnings are not printed. A file whose image data ends early, at the end
+// of the file or at a marker, would decode with grey filling the rest; it is
+// remembered and refused as damaged.
 void emitMessage(j_common_ptr cinfo, int level) {
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF && !err->truncated) {
+    const int code = cinfo->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) && !err->truncated) {
         err->truncated = true;
         (*cinfo->err->format_message)(cinfo, err->message);
+    }
+}
+
+// Enough for the largest picture's coefficients and rows, and no more.
+constexpr long kMaxDecoderMemory = 256L << 20;
+
+// Converts a row of CMYK samples, four bytes per pixel, into opaque ARGB in
+// place. Files written by Adobe's programs store the inks inverted.
+void cmykToArgb(std::uint32_t* row, int width, bool inverted) {
+    auto* bytes = reinterpret_cast<const std::uint8_t*>(row);
+    for (int x = 0; x < width; ++x) {
+        const std::uint8_t* s = bytes + 4 * std::size_t(x);
+        std::uint32_t c = s[0], m = s[1], y = s[2], k = s[3];
+        if (!inverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+        row[x] = rgb(int((c * k + 127) / 255), int((m * k + 127) / 255), int((y * k + 127) / 255));
     }
 }
 
@@ -53,27 +70,35 @@ bool decodeInto(const std::uint8_t* data, std::size_t size, Picture& pic, std::s
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+    // Progressive files keep every coefficient in memory; beyond this the
+    // decoder fails with its "insufficient memory" message.
+    cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_read_header(&cinfo, TRUE);
-    if (cinfo.image_width > unsigned(kMaxPictureSide) ||
-        cinfo.image_height > unsigned(kMaxPictureSide)) {
-        std::snprintf(err.message, sizeof err.message, "Picture is too large (%u x %u pixels)",
-                      unsigned(cinfo.image_width), unsigned(cinfo.image_height));
+    if (!withinImageLimits(cinfo.image_width, cinfo.image_height)) {
+        std::snprintf(err.message, sizeof err.message, "%s",
+                      pictureTooLargeMessage(cinfo.image_width, cinfo.image_height).c_str());
         jpeg_destroy_decompress(&cinfo);
         error = err.message;
         return false;
     }
     // libjpeg-turbo writes opaque pixels straight in the byte order of a
-    // native 0xAARRGGBB word.
-    cinfo.out_color_space =
-        std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    // native 0xAARRGGBB word. Four-channel files come out as CMYK, which is
+    // converted in place.
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    if (cmyk)
+        cinfo.out_color_space = JCS_CMYK;
+    else
+        cinfo.out_color_space =
+            std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&cinfo);
     pic.width = int(cinfo.output_width);
     pic.height = int(cinfo.output_height);
     pic.pixels.resize(std::size_t(pic.width) * std::size_t(pic.height));
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = reinterpret_cast<JSAMPROW>(pic.pixels.data() +
-                                                  std::size_t(cinfo.output_scanline) * pic.width);
+        std::uint32_t* out = pic.pixels.data() + std::size_t(cinfo.output_scanline) * pic.width;
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(out);
         jpeg_read_scanlines(&cinfo, &row, 1);
+        if (cmyk) cmykToArgb(out, pic.width, cinfo.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);

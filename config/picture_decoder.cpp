@@ -1,9 +1,6 @@
-// Choice of decoder by extension, PNG decoding and alpha helpers.
+// Choice of decoder by extension, and alpha helpers.
 #include "config/picture_decoder.h"
 
-#include <png.h>
-
-#include <bit>
 #include <cctype>
 #include <fstream>
 #include <vector>
@@ -12,7 +9,7 @@ namespace zx {
 
 namespace {
 
-// Larger files could not hold a picture within kMaxPictureSide anyway, bar
+// Larger files could not hold a picture within the image limits anyway, bar
 // pathological compression; refusing them keeps a stray file from exhausting memory.
 constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t(1) << 30;
 
@@ -39,6 +36,11 @@ DecodeResult failure(std::string message) {
 }
 
 }  // namespace
+
+std::string pictureTooLargeMessage(std::int64_t width, std::int64_t height) {
+    return "Picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels)";
+}
 
 std::uint32_t premultiply(std::uint32_t argb) {
     const std::uint32_t a = argb >> 24;
@@ -87,34 +89,6 @@ DecodeResult decodePictureFile(const std::string& path) {
             break;
     }
     r.format = format;
-    return r;
-}
-
-DecodeResult decodePng(const std::uint8_t* data, std::size_t size) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    // The simplified API reads the header only; no pixel memory exists yet.
-    if (!png_image_begin_read_from_memory(&image, data, size))
-        return failure(image.message[0] ? image.message : "PNG image is not valid");
-    if (image.width > unsigned(kMaxPictureSide) || image.height > unsigned(kMaxPictureSide)) {
-        const std::string msg = "Picture is too large (" + std::to_string(image.width) + " x " +
-                                std::to_string(image.height) + " pixels)";
-        png_image_free(&image);
-        return failure(msg);
-    }
-    // Palette, transparent colour, grey and 16-bit channels all come out as
-    // 8-bit straight alpha in the byte order of a native 0xAARRGGBB word.
-    image.format = std::endian::native == std::endian::little ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
-    auto pic = std::make_shared<Picture>();
-    pic->width = int(image.width);
-    pic->height = int(image.height);
-    pic->pixels.resize(std::size_t(image.width) * image.height);
-    if (!png_image_finish_read(&image, nullptr, pic->pixels.data(), 0, nullptr))
-        return failure(image.message[0] ? image.message : "PNG image is not valid");
-    for (auto& p : pic->pixels) p = premultiply(p);
-    DecodeResult r;
-    r.picture = std::move(pic);
-    r.format = PictureFormat::Png;
     return r;
 }
 

@@ -18,9 +18,9 @@ struct DecodeResult {
     bool ok() const { return picture != nullptr; }
 };
 
-// Largest width or height accepted; checked from the header, before any
-// pixel memory is allocated.
-inline constexpr int kMaxPictureSide = 16384;
+// Pictures beyond withinImageLimits() (display/picture.h) are refused from
+// their header, before any pixel memory is allocated, with this message.
+std::string pictureTooLargeMessage(std::int64_t width, std::int64_t height);
 
 // The format a file name's extension selects, compared without regard to
 // case; None for any other extension.

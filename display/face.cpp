@@ -36,7 +36,25 @@ void Face::setPicture(Ctl id, PictureRef p) {
     changed(c);
 }
 
-void Face::setRect(Ctl id, const Rect& r) {
+namespace {
+
+// One axis of a rectangle: both edges clamped, computed in 64 bits.
+void clampSpan(int& pos, int& size) {
+    const auto clamp = [](std::int64_t v) {
+        return int(v < -kMaxCoordinate ? -kMaxCoordinate : v > kMaxCoordinate ? kMaxCoordinate : v);
+    };
+    const int first = clamp(pos);
+    const int last = clamp(std::int64_t(pos) + (size > 0 ? size : 0));
+    pos = first;
+    size = last - first;
+}
+
+}  // namespace
+
+void Face::setRect(Ctl id, const Rect& requested) {
+    Rect r = requested;
+    clampSpan(r.x, r.w);
+    clampSpan(r.y, r.h);
     Control& c = at(id);
     if (c.rect == r) return;
     changed(c);

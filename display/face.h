@@ -10,6 +10,10 @@
 
 namespace zx {
 
+// Face rectangles are kept within +-kMaxCoordinate, far beyond any screen, so
+// that no sum of a position and a size can overflow an int.
+inline constexpr int kMaxCoordinate = 1 << 24;
+
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
     bool empty() const { return w <= 0 || h <= 0; }
@@ -55,6 +59,7 @@ class Face {
 
     void setVisible(Ctl c, bool on);
     void setPicture(Ctl c, PictureRef p);
+    // Edges beyond +-kMaxCoordinate are moved to it; a negative size is 0.
     void setRect(Ctl c, const Rect& r);
     void setStretch(Ctl c, bool on);
 

@@ -19,6 +19,16 @@ struct Picture {
 
 using PictureRef = std::shared_ptr<const Picture>;
 
+// The largest picture or window: 8192 pixels a side and 2^25 pixels in all
+// (128 MiB of ARGB words). An 8K screen or backdrop (7680 x 4320) fits.
+inline constexpr int kMaxImageSide = 8192;
+inline constexpr std::int64_t kMaxImagePixels = std::int64_t(1) << 25;
+
+constexpr bool withinImageLimits(std::int64_t width, std::int64_t height) {
+    return width >= 0 && height >= 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+           width * height <= kMaxImagePixels;
+}
+
 // Packs an opaque colour from its components.
 constexpr std::uint32_t rgb(int r, int g, int b) {
     return 0xFF000000u | (std::uint32_t(r & 0xFF) << 16) | (std::uint32_t(g & 0xFF) << 8) |

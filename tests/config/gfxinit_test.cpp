@@ -107,7 +107,7 @@ TEST_F(SkinTest, FullscreenOffsets) {
     ASSERT_TRUE(
         load("GameOffsetX=2147483647\n[Common]\nGameWidth=-5\n[Image3]\nLeft=100\nWidth=-1\n", true)
             .ok());
-    EXPECT_EQ(face[skinImage(3)].rect.x, INT32_MAX);
+    EXPECT_EQ(face[skinImage(3)].rect.x, kMaxCoordinate);
     EXPECT_EQ(face[skinImage(3)].rect.w, 0);
 }
 

@@ -41,6 +41,23 @@ TEST(IniFile, LookupRules) {
     EXPECT_EQ(ini.readString("Common", "Missing", "dflt"), "dflt");
 }
 
+TEST(IniFile, OnePairOfSurroundingQuotesIsStripped) {
+    const struct {
+        const char* line;
+        const char* value;
+    } cases[] = {
+        {"K=\"300\"", "300"},         {"K=  \"300\"  ", "300"},
+        {"K='300'", "300"},           {"K=\"\"", ""},
+        {"K=\"\"300\"\"", "\"300\""}, {"K=\"300", "\"300"},
+        {"K=\"300'", "\"300'"},       {"K=\"", "\""},
+        {"K=a\"b\"", "a\"b\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IniFile::parse(std::string("[S]\n") + c.line).value("S", "K"), c.value) << c.line;
+    EXPECT_EQ(IniFile::parse("[Common]\nGameWidth=\"300\"").readInteger("Common", "GameWidth", 542),
+              300);
+}
+
 TEST(IniFile, ValueIsCutAt2047Characters) {
     const std::string longValue(3000, 'x');
     const IniFile ini = IniFile::parse("[S]\nK=" + longValue + "\n");

@@ -2,11 +2,13 @@
 #include "config/picture_decoder.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <random>
+#include <string_view>
 
 #include "picture_files.h"
 
@@ -172,28 +174,88 @@ TEST(DamagedFiles, FlippedBytesNeverCrash) {
         }
 }
 
-TEST(DamagedFiles, AbsurdSizesAreRefusedFromTheHeader) {
-    const Bytes png = pngClaimingSize(20000, 20000);
-    EXPECT_EQ(decodePng(png.data(), png.size()).error,
-              "Picture is too large (20000 x 20000 pixels)");
-    const Bytes pngOk = pngClaimingSize(16384, 1);
-    EXPECT_NE(decodePng(pngOk.data(), pngOk.size()).error.find("image data"), std::string::npos)
-        << "16384 is allowed; the missing data is the fault";
-
+// The same file with another size in its header.
+Bytes withClaimedSize(PictureFormat f, std::uint32_t w, std::uint32_t h) {
+    if (f == PictureFormat::Png) return pngClaimingSize(w, h);
+    if (f == PictureFormat::Bmp) {
+        Bytes bmp = test::bmpBytes(1, 1, 24, {0});
+        for (auto [at, v] : {std::pair{18u, w}, {22u, h}})
+            for (int i = 0; i < 4; ++i) bmp[at + i] = std::uint8_t(v >> (8 * i));
+        return bmp;
+    }
     Bytes jpg = test::jpegBytes(8, 8, test::solid(8, 8, 0));
     const std::uint8_t sof0[] = {0xFF, 0xC0};
     const auto sof = std::search(jpg.begin(), jpg.end(), std::begin(sof0), std::end(sof0));
-    ASSERT_NE(sof, jpg.end());
     const std::size_t at = std::size_t(sof - jpg.begin()) + 5;  // marker, length, precision
-    jpg[at] = 0x4E, jpg[at + 1] = 0x20, jpg[at + 2] = 0x4E, jpg[at + 3] = 0x21;  // 20001 x 20000
-    EXPECT_EQ(decodeJpeg(jpg.data(), jpg.size()).error,
-              "Picture is too large (20001 x 20000 pixels)");
+    jpg[at] = std::uint8_t(h >> 8), jpg[at + 1] = std::uint8_t(h);
+    jpg[at + 2] = std::uint8_t(w >> 8), jpg[at + 3] = std::uint8_t(w);
+    return jpg;
+}
 
-    Bytes bmp = test::bmpBytes(1, 1, 24, {0});
-    for (auto [at, v] : {std::pair{18, 20000}, {22, -20000}})
-        for (int i = 0; i < 4; ++i) bmp[at + i] = std::uint8_t(std::uint32_t(v) >> (8 * i));
-    EXPECT_EQ(decodeBmp(bmp.data(), bmp.size()).error,
-              "Picture is too large (20000 x 20000 pixels)");
+DecodeResult decode(PictureFormat f, const Bytes& b) {
+    return f == PictureFormat::Png    ? decodePng(b.data(), b.size())
+           : f == PictureFormat::Jpeg ? decodeJpeg(b.data(), b.size())
+                                      : decodeBmp(b.data(), b.size());
+}
+
+// Beyond 8192 a side or 2^25 pixels a picture is refused from its header; an
+// 8K backdrop is not (these files then lack their pixel data).
+TEST(DamagedFiles, AbsurdSizesAreRefusedFromTheHeader) {
+    const struct {
+        std::uint32_t w, h;
+        bool refused;
+    } cases[] = {{16384, 16384, true}, {8193, 1, true},      {1, 8193, true},
+                 {8192, 4097, true},   {60000, 60000, true}, {7680, 4320, false},
+                 {4320, 7680, false},  {8192, 4096, false}};
+    for (PictureFormat f : {PictureFormat::Png, PictureFormat::Jpeg, PictureFormat::Bmp})
+        for (const auto& c : cases) {
+            const std::string tooLarge = "Picture is too large (" + std::to_string(c.w) + " x " +
+                                         std::to_string(c.h) + " pixels)";
+            const auto r = decode(f, withClaimedSize(f, c.w, c.h));
+            EXPECT_FALSE(r.ok());
+            EXPECT_EQ(r.error == tooLarge, c.refused)
+                << int(f) << " " << c.w << " x " << c.h << ": " << r.error;
+        }
+}
+
+// A text chunk that claims 1.7 GB in a 65-byte file: refused without the
+// memory ever being taken.
+TEST(DamagedFiles, ChunkLengthsCannotClaimMemory) {
+    for (const char* type : {"tEXt", "zTXt", "iTXt", "abCd"}) {
+        Bytes png = test::pngBytes(2, 2, test::solid(2, 2, 0xFF00FF00));
+        Bytes chunk = {0x66, 0x66, 0x66, 0x66};
+        chunk.insert(chunk.end(), type, type + 4);
+        for (const char c : std::string_view("Comment\0abcdefghijklmnopq", 25))
+            chunk.push_back(std::uint8_t(c));
+        png.insert(png.begin() + 33, chunk.begin(), chunk.end());
+        png.resize(65);
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        const auto r = decodePng(png.data(), png.size());
+        getrusage(RUSAGE_SELF, &after);
+        EXPECT_FALSE(r.ok()) << type;
+        EXPECT_FALSE(r.error.empty()) << type;
+        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << type << ": KiB of peak memory";
+    }
+}
+
+TEST(JpegDecoder, CmykColours) {
+    // Adobe's inverted inks: 255 is no ink.
+    const struct {
+        std::array<std::uint8_t, 4> stored;
+        std::uint32_t argb;
+    } cases[] = {{{255, 255, 255, 255}, 0xFFFFFFFF},
+                 {{255, 0, 0, 255}, 0xFFFF0000},
+                 {{0, 255, 255, 255}, 0xFF00FFFF},
+                 {{255, 255, 255, 0}, 0xFF000000},
+                 {{255, 255, 255, 128}, 0xFF808080}};
+    for (const auto& c : cases) {
+        const Bytes j = test::cmykJpegBytes(16, 8, c.stored);
+        const auto r = decodeJpeg(j.data(), j.size());
+        ASSERT_TRUE(r.ok()) << r.error;
+        EXPECT_EQ(r.picture->width, 16);
+        expectNear(pix(r, 3, 5), c.argb, 6);
+    }
 }
 
 }  // namespace

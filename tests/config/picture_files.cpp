@@ -121,7 +121,11 @@ Bytes grey16PngBytes(int w, int h, const std::vector<std::uint16_t>& grey) {
     return writePng(image, grey.data(), nullptr);
 }
 
-Bytes jpegBytes(int w, int h, const std::vector<std::uint32_t>& rgb, int quality) {
+namespace {
+
+// A baseline JPEG of the given samples, components bytes per pixel.
+Bytes writeJpeg(int w, int h, int components, J_COLOR_SPACE space, const Bytes& samples,
+                int quality) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr err{};
     cinfo.err = jpeg_std_error(&err);
@@ -131,20 +135,14 @@ Bytes jpegBytes(int w, int h, const std::vector<std::uint32_t>& rgb, int quality
     jpeg_mem_dest(&cinfo, &mem, &size);
     cinfo.image_width = JDIMENSION(w);
     cinfo.image_height = JDIMENSION(h);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
+    cinfo.input_components = components;
+    cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(std::size_t(w) * 3);
     while (cinfo.next_scanline < cinfo.image_height) {
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t c = rgb[std::size_t(cinfo.next_scanline) * w + x];
-            row[3 * x] = std::uint8_t(c >> 16);
-            row[3 * x + 1] = std::uint8_t(c >> 8);
-            row[3 * x + 2] = std::uint8_t(c);
-        }
-        JSAMPROW r = row.data();
+        auto r = const_cast<JSAMPROW>(samples.data() +
+                                      std::size_t(cinfo.next_scanline) * w * components);
         jpeg_write_scanlines(&cinfo, &r, 1);
     }
     jpeg_finish_compress(&cinfo);
@@ -152,6 +150,22 @@ Bytes jpegBytes(int w, int h, const std::vector<std::uint32_t>& rgb, int quality
     Bytes out(mem, mem + size);
     std::free(mem);
     return out;
+}
+
+}  // namespace
+
+Bytes jpegBytes(int w, int h, const std::vector<std::uint32_t>& rgb, int quality) {
+    Bytes samples;
+    for (std::uint32_t c : rgb)
+        samples.insert(samples.end(),
+                       {std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c)});
+    return writeJpeg(w, h, 3, JCS_RGB, samples, quality);
+}
+
+Bytes cmykJpegBytes(int w, int h, std::array<std::uint8_t, 4> stored) {
+    Bytes samples;
+    for (int i = 0; i < w * h; ++i) samples.insert(samples.end(), stored.begin(), stored.end());
+    return writeJpeg(w, h, 4, JCS_CMYK, samples, 95);
 }
 
 Bytes bmpBytes(int w, int h, int bpp, const std::vector<std::uint32_t>& rgb, bool topDown) {

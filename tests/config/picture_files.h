@@ -1,6 +1,7 @@
 // Writers of small picture files and a temporary folder, for the config tests.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,6 +38,9 @@ Bytes palettePngBytes(int w, int h, const std::vector<std::uint32_t>& paletteArg
 Bytes grey16PngBytes(int w, int h, const std::vector<std::uint16_t>& grey);
 // A baseline JPEG of opaque 0x..RRGGBB pixels at the given quality.
 Bytes jpegBytes(int w, int h, const std::vector<std::uint32_t>& rgb, int quality = 95);
+// A CMYK JPEG of one colour, its four samples stored as given (the writer
+// adds the Adobe marker, so readers take them as inverted inks).
+Bytes cmykJpegBytes(int w, int h, std::array<std::uint8_t, 4> stored);
 // An uncompressed Windows bitmap of 24 or 32 bits, bottom-up unless topDown.
 Bytes bmpBytes(int w, int h, int bpp, const std::vector<std::uint32_t>& rgb, bool topDown = false);
 // An 8-bit paletted Windows bitmap, bottom-up.
