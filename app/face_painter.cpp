@@ -52,9 +52,39 @@ QImage FacePainter::render(const Face& face) {
     return frame;
 }
 
-QBitmap FacePainter::mask(const Face& face) {
-    const QImage frame = render(face);
-    return QBitmap::fromImage(frame.createMaskFromColor(face.look().colourKey, Qt::MaskInColor));
+QRegion FacePainter::mask(const Face& face) {
+    const WindowLook& look = face.look();
+    const QRect client(0, 0, look.clientWidth, look.clientHeight);
+    // Only pictures can hold a colour other than the key when the background
+    // is the key itself: the shape lies within their rectangles.
+    QRect bounds;
+    if (look.background != look.colourKey) {
+        bounds = client;
+    } else {
+        for (Ctl id : kDrawingOrder) {
+            const Control& c = face[id];
+            if (c.visible && c.picture && !c.rect.empty()) bounds |= qrect(c.rect);
+        }
+        bounds &= client;
+    }
+    // Rendered a band of rows at a time, so a large window needs no frame of
+    // its own size.
+    constexpr int kBandRows = 64;
+    QRegion shape;
+    QImage band;
+    for (int y = bounds.top(); y <= bounds.bottom(); y += kBandRows) {
+        const QRect area(bounds.left(), y, bounds.width(),
+                         std::min(kBandRows, bounds.bottom() + 1 - y));
+        if (band.size() != area.size()) band = QImage(area.size(), QImage::Format_RGB32);
+        QPainter painter(&band);
+        painter.translate(-area.topLeft());
+        paint(painter, face, area);
+        painter.end();
+        const QBitmap bits =
+            QBitmap::fromImage(band.createMaskFromColor(look.colourKey, Qt::MaskInColor));
+        shape += QRegion(bits).translated(area.topLeft());
+    }
+    return shape;
 }
 
 }  // namespace zx

@@ -19,8 +19,8 @@ class FacePainter {
     void paint(QPainter& painter, const Face& face, const QRect& area);
     // The whole client area as one image.
     QImage render(const Face& face);
-    // The window shape in windowed mode: everything but the colour key.
-    QBitmap mask(const Face& face);
+    // The window shape in windowed mode: every pixel not of the colour key.
+    QRegion mask(const Face& face);
 
   private:
     const QImage& stretched(const Picture& p, QSize size);

@@ -71,10 +71,14 @@ void TForm1::LoadSkinAndApply() {
 void TForm1::applyShape() {
     const WindowLook& look = device_.face.look();
     setFixedSize(look.clientWidth, look.clientHeight);
-    if (look.colourKeyOn)
-        setMask(painter_.mask(device_.face));
-    else
+    if (!look.colourKeyOn) {
         clearMask();
+    } else {
+        // An empty region would mean "no shape" and show the whole window; a
+        // shape that lies outside the window shows none of it.
+        const QRegion shape = painter_.mask(device_.face);
+        setMask(shape.isEmpty() ? QRegion(-1, -1, 1, 1) : shape);
+    }
     update();
 }
 

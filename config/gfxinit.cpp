@@ -17,6 +17,8 @@ constexpr std::uint32_t kDefaultTranspBgr = 0x00FF00FF;   // magenta
 constexpr std::uint32_t kDefaultBgColorBgr = 0x00000000;  // black
 constexpr int kMenuButtonWidth = 36;
 constexpr int kMenuButtonHeight = 32;
+constexpr int kDefaultGameWidth = 542;
+constexpr int kDefaultGameHeight = 359;
 
 bool fileExists(const std::string& path) {
     std::error_code ec;
@@ -52,6 +54,19 @@ void placeMenuButton(Face& face, bool fullscreen) {
     face.setRect(Ctl::btn_game_menu_background, r);
 }
 
+// A window size from the file or the screen, fitted within the image limits
+// (display/picture.h). A size that leaves no window at all is the design
+// size of the device window.
+void fitWindowSize(int& width, int& height) {
+    if (width <= 0 || height <= 0) {
+        width = kDefaultGameWidth;
+        height = kDefaultGameHeight;
+    }
+    width = std::min(width, kMaxImageSide);
+    height = std::min(height, kMaxImageSide);
+    if (std::int64_t(width) * height > kMaxImagePixels) height = int(kMaxImagePixels / width);
+}
+
 SkinResult loadError(std::string message) { return {SkinStatus::LoadError, std::move(message)}; }
 
 // Backdrop, background colour, offsets, client size and logo of full-screen
@@ -77,11 +92,12 @@ SkinResult loadFullscreenLook(Face& face, const IniFile& ini, const SkinContext&
     face.setColourKey(false, face.look().colourKey);
     const int faceW = face.look().clientWidth;
     const int faceH = face.look().clientHeight;
-    offX = iniOffset(ini.readString("Fullscreen", "GameOffsetX", "Center"), ctx.screenWidth, faceW);
-    offY =
-        iniOffset(ini.readString("Fullscreen", "GameOffsetY", "Center"), ctx.screenHeight, faceH);
+    int screenW = ctx.screenWidth, screenH = ctx.screenHeight;
+    fitWindowSize(screenW, screenH);
+    offX = iniOffset(ini.readString("Fullscreen", "GameOffsetX", "Center"), screenW, faceW);
+    offY = iniOffset(ini.readString("Fullscreen", "GameOffsetY", "Center"), screenH, faceH);
 
-    face.setClientSize(ctx.screenWidth, ctx.screenHeight);
+    face.setClientSize(screenW, screenH);
 
     if (auto name = iniFileName(ini.readString("Fullscreen", "LogoFile", "nil"))) {
         const std::string path = backdropDir + *name;
@@ -92,8 +108,8 @@ SkinResult loadFullscreenLook(Face& face, const IniFile& ini, const SkinContext&
             Rect r = face[Ctl::im_backdrop_logo].rect;
             r.w = logo->width;
             r.h = logo->height;
-            const int right = ctx.screenWidth - r.w;
-            const int bottom = ctx.screenHeight - r.h;
+            const int right = screenW - r.w;
+            const int bottom = screenH - r.h;
             switch (ini.readInteger("Fullscreen", "LogoPosition", 1)) {
                 case 0:
                     r.x = 0, r.y = 0;
@@ -143,9 +159,10 @@ SkinResult loadSkinImages(Face& face, const IniFile& ini, const std::string& ski
 SkinResult applySkin(Face& face, const IniFile& ini, const SkinContext& ctx) {
     const std::string skinDir =
         iniDirectory(ini.readString("Common", "SkinDir", "Graphics\\Skin\\"));
-    // A negative size from the file would be no window at all; it is taken as 0.
-    face.setClientSize(std::max(0, ini.readInteger("Common", "GameWidth", 542)),
-                       std::max(0, ini.readInteger("Common", "GameHeight", 359)));
+    int width = ini.readInteger("Common", "GameWidth", kDefaultGameWidth);
+    int height = ini.readInteger("Common", "GameHeight", kDefaultGameHeight);
+    fitWindowSize(width, height);
+    face.setClientSize(width, height);
 
     int offX = 0, offY = 0;
     if (!ctx.fullscreen) {
@@ -185,8 +202,8 @@ ManualPages LoadManualPages(const std::string& configPath) {
     ManualPages m;
     const std::string dir =
         iniDirectory(ini.readString("Manual", "ManualDir", "Graphics\\Manual\\"));
-    m.clientHeight = std::max(0, ini.readInteger("Manual", "ManualHeight", 255));
-    m.clientWidth = std::max(0, ini.readInteger("Manual", "ManualWidth", 345));
+    m.clientHeight = std::clamp(ini.readInteger("Manual", "ManualHeight", 255), 0, kMaxImageSide);
+    m.clientWidth = std::clamp(ini.readInteger("Manual", "ManualWidth", 345), 0, kMaxImageSide);
     for (int n = 1; n <= kManualPageCount; ++n) {
         const std::string path = dir + std::to_string(n) + ".bmp";
         if (!fileExists(path)) {

@@ -92,6 +92,37 @@ TEST_F(Form1Test, WindowedShapeCutsAwayTheColourKey) {
     EXPECT_TRUE(shape.contains(QPoint(105, 105)));
 }
 
+// Hand-edited extremes: the window answers with a bounded size and shape,
+// and no face arithmetic overflows (the sanitizers watch).
+TEST_F(Form1Test, ExtremeSizesAndPositionsGiveABoundedWindow) {
+    const struct {
+        const char* config;
+        QSize size;
+        QPoint inShape;  // (-1, -1): nothing of the window is shown
+    } cases[] = {
+        {"", {542, 359}, {-1, -1}},
+        {"[Common]\nGameWidth=-20\nGameHeight=-1\n", {542, 359}, {30, 30}},
+        {"[Common]\nGameWidth=100000\nGameHeight=100000\n", {8192, 4096}, {30, 30}},
+        {"[Image1]\nLeft=2147483647\nTop=2147483647\n", {542, 359}, {-1, -1}},
+        {"[Image1]\nLeft=-2147483648\nWidth=2147483647\nHeight=2147483647\n", {542, 359}, {-1, -1}},
+        {"[Image58]\nLeft=2147483647\nWidth=2147483647\n", {542, 359}, {30, 30}},
+    };
+    settings.WriteBool("FullscreenMode", false);
+    for (const auto& c : cases) {
+        // The skin's picture and the case's keys; the first occurrence wins.
+        writeConfig(QByteArray(c.config) + (QByteArray(c.config).isEmpty() ? "" : skin));
+        auto form = create();
+        EXPECT_EQ(form->size(), c.size) << c.config;
+        const QRegion shape = form->mask();
+        EXPECT_FALSE(shape.isEmpty()) << c.config << ": a window always has a shape";
+        if (c.inShape.x() < 0)
+            EXPECT_TRUE(shape.intersected(form->rect()).isEmpty()) << c.config;
+        else
+            EXPECT_TRUE(shape.contains(c.inShape)) << c.config;
+        EXPECT_FALSE(form->grab(QRect(0, 0, 64, 64)).isNull());
+    }
+}
+
 TEST_F(Form1Test, FullScreenCoversTheScreenWithoutShape) {
     writeConfig(skin);
     auto form = create();  // no setting: full screen

@@ -77,6 +77,36 @@ TEST_F(SkinTest, EmptyFileWindowed) {
     EXPECT_FALSE(face[Ctl::btn_game_menu_background].visible);
 }
 
+// A size that leaves no window is the design size; an absurd one is cut to
+// 8192 a side and 2^25 pixels. An 8K face still fits.
+TEST_F(SkinTest, WindowSizeIsFittedWithinTheLimits) {
+    const struct {
+        const char* width;
+        const char* height;
+        int w, h;
+    } cases[] = {
+        {"-5", "300", 542, 359},         {"300", "0", 542, 359},
+        {"-2147483648", "-1", 542, 359}, {"100000", "100000", 8192, 4096},
+        {"2147483647", "10", 8192, 10},  {"7680", "4320", 7680, 4320},
+        {"4320", "7680", 4320, 7680},    {"\"300\"", "200", 300, 200},
+    };
+    for (bool fullscreen : {false, true})
+        for (const auto& c : cases) {
+            ASSERT_TRUE(loadRaw(std::string("[Common]\nGameWidth=") + c.width +
+                                    "\nGameHeight=" + c.height + "\n",
+                                fullscreen, 100000, 100000)
+                            .ok());
+            if (!fullscreen) {
+                EXPECT_EQ(face.look().clientWidth, c.w) << c.width << " x " << c.height;
+                EXPECT_EQ(face.look().clientHeight, c.h) << c.width << " x " << c.height;
+            } else {
+                EXPECT_EQ(face.look().clientWidth, 8192);
+                EXPECT_EQ(face.look().clientHeight, 4096);
+                EXPECT_EQ(face[skinImage(1)].rect.x, (8192 - c.w) / 2) << "face centred";
+            }
+        }
+}
+
 TEST_F(SkinTest, EmptyFileFullscreen) {
     ASSERT_TRUE(loadRaw("", true, 1024, 768).ok());
     EXPECT_EQ(face.look().clientWidth, 1024);
