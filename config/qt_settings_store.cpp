@@ -1,21 +1,66 @@
-// QSettings-backed settings store.
+// The desktop's settings store: picks the registry or the settings file.
 #include "config/qt_settings_store.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+#define ZX_NATIVE_SETTINGS 1
+#else
+#include "config/file_settings_store.h"
+#endif
 
 namespace zx {
 
-QtSettingsStore::QtSettingsStore()
-    : settings_(QSettings::NativeFormat, QSettings::UserScope, "Orvalle", "Zorbax50") {}
+namespace {
+
+#ifdef ZX_NATIVE_SETTINGS
+// QSettings in the platform's own store; every write is synced at once.
+class NativeSettingsStore final : public SettingsStore {
+  public:
+    NativeSettingsStore()
+        : settings_(QSettings::NativeFormat, QSettings::UserScope, "Orvalle", "Zorbax50") {}
+    std::optional<std::string> readText(const std::string& name) const override {
+        const QString key = QString::fromStdString(name);
+        if (!settings_.contains(key)) return std::nullopt;
+        return settings_.value(key).toString().toStdString();
+    }
+    void writeText(const std::string& name, const std::string& text) override {
+        const QString key = QString::fromStdString(name);
+        const QString value = QString::fromStdString(text);
+        if (settings_.contains(key) && settings_.value(key).toString() == value) return;
+        settings_.setValue(key, value);
+        settings_.sync();
+    }
+    QString fileName() const { return settings_.fileName(); }
+
+  private:
+    QSettings settings_;
+};
+#endif
+
+}  // namespace
+
+QtSettingsStore::QtSettingsStore() {
+#ifdef ZX_NATIVE_SETTINGS
+    auto native = std::make_unique<NativeSettingsStore>();
+    location_ = native->fileName();
+    store_ = std::move(native);
+#else
+    location_ = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                "/Orvalle/Zorbax50.conf";
+    store_ = std::make_unique<FileSettingsStore>(location_.toStdString());
+#endif
+}
+
+QtSettingsStore::~QtSettingsStore() = default;
 
 std::optional<std::string> QtSettingsStore::readText(const std::string& name) const {
-    const QString key = QString::fromStdString(name);
-    if (!settings_.contains(key)) return std::nullopt;
-    return settings_.value(key).toString().toStdString();
+    return store_->readText(name);
 }
 
 void QtSettingsStore::writeText(const std::string& name, const std::string& text) {
-    settings_.setValue(QString::fromStdString(name), QString::fromStdString(text));
-    // Settings are written the moment they change, never at exit.
-    settings_.sync();
+    store_->writeText(name, text);
 }
 
 }  // namespace zx

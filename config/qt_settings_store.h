@@ -1,27 +1,32 @@
-// The settings store of the desktop: QSettings under Orvalle/Zorbax50.
+// The settings store of the desktop: the registry on Windows, a file elsewhere.
 #pragma once
 
-#include <QSettings>
+#include <QString>
+#include <QtGlobal>
+#include <memory>
 
 #include "config/settings_store.h"
 
 namespace zx {
 
-// The registry key Software\Orvalle\Zorbax50 on Windows; on Linux the file
-// $XDG_CONFIG_HOME/Orvalle/Zorbax50.conf. Values are decimal text, and each
-// write is synced at once (QSettings replaces the file atomically).
+// The registry key Software\Orvalle\Zorbax50 on Windows (and the native store
+// on macOS), through QSettings; on Linux the file
+// $XDG_CONFIG_HOME/Orvalle/Zorbax50.conf, a [General] section of decimal
+// texts, written by FileSettingsStore. Each write is durable at once.
 class QtSettingsStore final : public SettingsStore {
   public:
     QtSettingsStore();
+    ~QtSettingsStore() override;
 
     std::optional<std::string> readText(const std::string& name) const override;
     void writeText(const std::string& name, const std::string& text) override;
 
     // Where the values live, for messages and tests.
-    QString location() const { return settings_.fileName(); }
+    QString location() const { return location_; }
 
   private:
-    QSettings settings_;
+    QString location_;
+    std::unique_ptr<SettingsStore> store_;
 };
 
 }  // namespace zx

@@ -1,11 +1,19 @@
-// The QSettings store under a temporary XDG_CONFIG_HOME.
+// The desktop's settings store under a temporary XDG_CONFIG_HOME.
 #include "config/qt_settings_store.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
+#include <chrono>
+#include <cstdio>
+#include <future>
+#include <thread>
 
 #include "picture_files.h"
 
@@ -14,7 +22,7 @@ namespace {
 
 class QtSettingsStoreTest : public ::testing::Test {
   protected:
-    // QSettings reads XDG_CONFIG_HOME once, at its first use in the process.
+    // Set before anything in the process resolves the user's folders.
     static void SetUpTestSuite() {
         home = new test::TempDir;
         setenv("XDG_CONFIG_HOME", home->path().c_str(), 1);
@@ -24,6 +32,13 @@ class QtSettingsStoreTest : public ::testing::Test {
         home = nullptr;
     }
     static std::string confPath() { return home->path() + "/Orvalle/Zorbax50.conf"; }
+    static QByteArray confText() {
+        QFile f(QString::fromStdString(confPath()));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static void removeConf() {
+        QDir(QString::fromStdString(home->path() + "/Orvalle")).removeRecursively();
+    }
 
     static test::TempDir* home;
 };
@@ -63,6 +78,83 @@ TEST_F(QtSettingsStoreTest, TextsThatAreNotIntegersReadAsDefaults) {
     EXPECT_TRUE(QtSettingsStore().ReadBool("FullscreenMode", true));
     store.writeText("HiScore1", "abc");
     EXPECT_EQ(QtSettingsStore().ReadInteger("HiScore1", 0), 0);
+}
+
+// The lock file another settings library would wait on is no obstacle: a
+// write never stalls, even when the write hangs the test ends at once.
+TEST_F(QtSettingsStoreTest, ALeftoverLockFileNeverStallsAWrite) {
+    const std::string lock = confPath() + ".lock";
+    const std::string liveLock = std::to_string(getpid()) + "\nzorbanix\n" +
+                                 QSysInfo::machineHostName().toStdString() + "\n";
+    const struct {
+        const char* what;
+        std::string fileText;  // empty: a directory
+    } cases[] = {{"directory", ""}, {"garbage", "\x01\x02 not a lock"}, {"live pid", liveLock}};
+    for (const auto& c : cases) {
+        removeConf();
+        QDir().mkpath(QString::fromStdString(home->path() + "/Orvalle"));
+        if (c.fileText.empty())
+            QDir().mkpath(QString::fromStdString(lock));
+        else
+            home->write("Orvalle/Zorbax50.conf.lock", c.fileText);
+        auto done = std::make_shared<std::promise<void>>();
+        std::thread([done] {
+            QtSettingsStore store;
+            store.WriteInteger("HiScore1", 1200);
+            store.WriteInteger("HiScore2", 70);
+            done->set_value();
+        }).detach();
+        if (done->get_future().wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+            ADD_FAILURE() << c.what << ": the write is still waiting";
+            std::fflush(nullptr);
+            std::_Exit(1);
+        }
+        EXPECT_TRUE(confText().contains("HiScore1=1200\nHiScore2=70")) << c.what;
+    }
+}
+
+// Two stores open at once (two running programs) lose nothing of each other,
+// and a write of the text already stored does not touch the file.
+TEST_F(QtSettingsStoreTest, WritesMergeAndUnchangedTextsCostNothing) {
+    removeConf();
+    QtSettingsStore first, second;
+    first.WriteInteger("HiScore1", 500);
+    second.WriteInteger("HiScore2", 300);
+    first.WriteInteger("Key1", 2);
+    EXPECT_EQ(QtSettingsStore().ReadInteger("HiScore1", 0), 500);
+    EXPECT_EQ(QtSettingsStore().ReadInteger("HiScore2", 0), 300);
+    EXPECT_EQ(QtSettingsStore().ReadInteger("Key1", 0), 2);
+
+    struct stat before {
+    }, after{};
+    ASSERT_EQ(stat(confPath().c_str(), &before), 0);
+    for (int i = 0; i < 9; ++i) first.WriteInteger("Key1", 2);
+    ASSERT_EQ(stat(confPath().c_str(), &after), 0);
+    EXPECT_EQ(before.st_ino, after.st_ino) << "the file was replaced";
+    EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+}
+
+// Files written by earlier versions load, keep their other lines, and a
+// temporary file left by a killed process goes away.
+TEST_F(QtSettingsStoreTest, OlderFilesLoadAndLeftoversAreRemoved) {
+    removeConf();
+    {
+        QSettings old(QString::fromStdString(confPath()), QSettings::IniFormat);
+        old.setValue("HiScore1", "900");
+        old.setValue("Key3", "4");
+        old.setValue("Other/Thing", "kept");
+    }
+    const std::string stale = home->write("Orvalle/Zorbax50.conf.99999999.tmp", "half a file");
+    QtSettingsStore store;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(stale)));
+    EXPECT_EQ(store.ReadInteger("HiScore1", 0), 900);
+    store.WriteInteger("Key3", 5);
+    QSettings reread(QString::fromStdString(confPath()), QSettings::IniFormat);
+    EXPECT_EQ(reread.value("HiScore1").toString(), "900");
+    EXPECT_EQ(reread.value("Key3").toString(), "5");
+    EXPECT_EQ(reread.value("Other/Thing").toString(), "kept");
+    EXPECT_EQ(QDir(QString::fromStdString(home->path() + "/Orvalle")).entryList(QDir::Files).size(),
+              1);
 }
 
 }  // namespace
