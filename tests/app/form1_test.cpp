@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "config/qt_settings_store.h"
