@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
   fonts-dejavu-core fonts-liberation
+  clang libclang-rt-14-dev
 )
 
 missing=()
