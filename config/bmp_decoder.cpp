@@ -51,7 +51,7 @@ DecodeResult fail(const std::string& message) {
 
 }  // namespace
 
-DecodeResult decodeBmp(const std::uint8_t* d, std::size_t size) {
+DecodeResult decodeBmp(const std::uint8_t* d, std::size_t size, std::int64_t maxPixels) {
     if (size < 26 || d[0] != 'B' || d[1] != 'M') return fail(kInvalid);
     const std::uint32_t dataAt = u32(d + 10);
     const std::uint32_t infoSize = u32(d + 14);
@@ -77,7 +77,8 @@ DecodeResult decodeBmp(const std::uint8_t* d, std::size_t size) {
     const bool topDown = h.height < 0;
     const std::int64_t height = topDown ? -h.height : h.height;
     if (h.width <= 0 || height <= 0) return fail(kInvalid);
-    if (!withinImageLimits(h.width, height)) return fail(pictureTooLargeMessage(h.width, height));
+    if (!acceptedSize(h.width, height, maxPixels))
+        return fail(pictureTooLargeMessage(h.width, height));
 
     // Colour masks: explicit bit fields, or the fixed layouts of plain bitmaps.
     bool useAlpha = false;

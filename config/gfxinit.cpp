@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "config/ini_file.h"
 #include "config/picture_decoder.h"
@@ -31,11 +32,28 @@ int clampedSum(std::int64_t a, std::int64_t b) {
     return int(std::clamp<std::int64_t>(a + b, INT32_MIN, INT32_MAX));
 }
 
+// All pictures of the face together hold at most this many pixels (256 MiB):
+// an 8K backdrop and a face, but not a hundred 8K pictures.
+constexpr std::int64_t kMaxFacePixels = std::int64_t(1) << 26;
+
+// Pixels held by every control but c, each shared picture counted once.
+std::int64_t pixelsHeldBesides(const Face& face, Ctl c) {
+    std::vector<const Picture*> seen;
+    std::int64_t total = 0;
+    for (int i = 0; i < kControlCount; ++i) {
+        const Picture* p = face[Ctl(i)].picture.get();
+        if (Ctl(i) == c || !p || std::find(seen.begin(), seen.end(), p) != seen.end()) continue;
+        seen.push_back(p);
+        total += std::int64_t(p->width) * p->height;
+    }
+    return total;
+}
+
 // Decodes path into control c. A bitmap in a transparent control loses the
 // colour of its lower-left pixel. Returns the decoder's message on failure,
 // leaving the control's previous picture.
 std::string loadPicture(Face& face, Ctl c, const std::string& path) {
-    DecodeResult r = decodePictureFile(path);
+    DecodeResult r = decodePictureFile(path, kMaxFacePixels - pixelsHeldBesides(face, c));
     if (!r.ok()) return r.error;
     PictureRef pic = r.picture;
     if (r.format == PictureFormat::Bmp && isTransparentControl(c))

@@ -57,7 +57,8 @@ void cmykToArgb(std::uint32_t* row, int width, bool inverted) {
 
 // Everything that must survive a longjmp lives on the heap or in plain C
 // structs declared before setjmp, so no C++ destructor is skipped.
-bool decodeInto(const std::uint8_t* data, std::size_t size, Picture& pic, std::string& error) {
+bool decodeInto(const std::uint8_t* data, std::size_t size, std::int64_t maxPixels, Picture& pic,
+                std::string& error) {
     jpeg_decompress_struct cinfo{};
     ErrorManager err{};
     cinfo.err = jpeg_std_error(&err.pub);
@@ -74,7 +75,7 @@ bool decodeInto(const std::uint8_t* data, std::size_t size, Picture& pic, std::s
     // decoder fails with its "insufficient memory" message.
     cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_read_header(&cinfo, TRUE);
-    if (!withinImageLimits(cinfo.image_width, cinfo.image_height)) {
+    if (!acceptedSize(cinfo.image_width, cinfo.image_height, maxPixels)) {
         std::snprintf(err.message, sizeof err.message, "%s",
                       pictureTooLargeMessage(cinfo.image_width, cinfo.image_height).c_str());
         jpeg_destroy_decompress(&cinfo);
@@ -111,7 +112,7 @@ bool decodeInto(const std::uint8_t* data, std::size_t size, Picture& pic, std::s
 
 }  // namespace
 
-DecodeResult decodeJpeg(const std::uint8_t* data, std::size_t size) {
+DecodeResult decodeJpeg(const std::uint8_t* data, std::size_t size, std::int64_t maxPixels) {
     DecodeResult r;
     r.format = PictureFormat::Jpeg;
     auto pic = std::make_shared<Picture>();
@@ -119,7 +120,7 @@ DecodeResult decodeJpeg(const std::uint8_t* data, std::size_t size) {
         r.error = "JPEG image is not valid";
         return r;
     }
-    if (!decodeInto(data, size, *pic, r.error)) return r;
+    if (!decodeInto(data, size, maxPixels, *pic, r.error)) return r;
     r.picture = std::move(pic);
     return r;
 }

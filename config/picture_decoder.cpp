@@ -59,7 +59,7 @@ PictureFormat pictureFormatFor(std::string_view path) {
     return PictureFormat::None;
 }
 
-DecodeResult decodePictureFile(const std::string& path) {
+DecodeResult decodePictureFile(const std::string& path, std::int64_t maxPixels) {
     const PictureFormat format = pictureFormatFor(path);
     if (format == PictureFormat::None)
         return failure("Unknown picture file extension (." + extensionOf(path) + ")");
@@ -77,13 +77,13 @@ DecodeResult decodePictureFile(const std::string& path) {
     DecodeResult r;
     switch (format) {
         case PictureFormat::Png:
-            r = decodePng(bytes.data(), bytes.size());
+            r = decodePng(bytes.data(), bytes.size(), maxPixels);
             break;
         case PictureFormat::Jpeg:
-            r = decodeJpeg(bytes.data(), bytes.size());
+            r = decodeJpeg(bytes.data(), bytes.size(), maxPixels);
             break;
         case PictureFormat::Bmp:
-            r = decodeBmp(bytes.data(), bytes.size());
+            r = decodeBmp(bytes.data(), bytes.size(), maxPixels);
             break;
         case PictureFormat::None:
             break;

@@ -18,8 +18,12 @@ struct DecodeResult {
     bool ok() const { return picture != nullptr; }
 };
 
-// Pictures beyond withinImageLimits() (display/picture.h) are refused from
-// their header, before any pixel memory is allocated, with this message.
+// Pictures beyond withinImageLimits() (display/picture.h) or beyond the
+// caller's pixel budget are refused from their header, before any pixel
+// memory is allocated, with pictureTooLargeMessage().
+constexpr bool acceptedSize(std::int64_t width, std::int64_t height, std::int64_t maxPixels) {
+    return withinImageLimits(width, height) && width * height <= maxPixels;
+}
 std::string pictureTooLargeMessage(std::int64_t width, std::int64_t height);
 
 // The format a file name's extension selects, compared without regard to
@@ -28,12 +32,15 @@ PictureFormat pictureFormatFor(std::string_view path);
 
 // Decodes the file by its extension. Never throws; a damaged or truncated
 // file yields the decoder's message.
-DecodeResult decodePictureFile(const std::string& path);
+DecodeResult decodePictureFile(const std::string& path, std::int64_t maxPixels = kMaxImagePixels);
 
 // Decoders over bytes already in memory.
-DecodeResult decodePng(const std::uint8_t* data, std::size_t size);
-DecodeResult decodeJpeg(const std::uint8_t* data, std::size_t size);
-DecodeResult decodeBmp(const std::uint8_t* data, std::size_t size);
+DecodeResult decodePng(const std::uint8_t* data, std::size_t size,
+                       std::int64_t maxPixels = kMaxImagePixels);
+DecodeResult decodeJpeg(const std::uint8_t* data, std::size_t size,
+                        std::int64_t maxPixels = kMaxImagePixels);
+DecodeResult decodeBmp(const std::uint8_t* data, std::size_t size,
+                       std::int64_t maxPixels = kMaxImagePixels);
 
 // A bitmap shown in a transparent control: every pixel of the lower-left
 // pixel's colour becomes fully transparent.

@@ -21,6 +21,7 @@ struct Reader {
     const std::uint8_t* data;
     std::size_t size;
     std::size_t at;
+    std::int64_t maxPixels;
     std::jmp_buf jump;
     char message[128];
 };
@@ -86,7 +87,7 @@ bool decodeInto(Reader& r, Picture& pic, std::vector<png_bytep>& rows, std::stri
     png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kIgnored, 9);
     png_read_info(png, info);
     const png_uint_32 w = png_get_image_width(png, info), h = png_get_image_height(png, info);
-    if (!withinImageLimits(w, h)) {
+    if (!acceptedSize(w, h, r.maxPixels)) {
         std::snprintf(r.message, sizeof r.message, "%s", pictureTooLargeMessage(w, h).c_str());
         png_destroy_read_struct(&png, &info, nullptr);
         error = r.message;
@@ -107,14 +108,14 @@ bool decodeInto(Reader& r, Picture& pic, std::vector<png_bytep>& rows, std::stri
 
 }  // namespace
 
-DecodeResult decodePng(const std::uint8_t* data, std::size_t size) {
+DecodeResult decodePng(const std::uint8_t* data, std::size_t size, std::int64_t maxPixels) {
     DecodeResult result;
     result.format = PictureFormat::Png;
     if (size < 8 || png_sig_cmp(data, 0, 8) != 0) {
         result.error = "PNG image is not valid";
         return result;
     }
-    Reader reader{data, size, 0, {}, {}};
+    Reader reader{data, size, 0, maxPixels, {}, {}};
     auto pic = std::make_shared<Picture>();
     std::vector<png_bytep> rows;
     if (!decodeInto(reader, *pic, rows, result.error)) return result;

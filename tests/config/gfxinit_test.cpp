@@ -210,6 +210,19 @@ TEST_F(SkinTest, BackdropAndLogo) {
     EXPECT_TRUE(face[Ctl::im_backdrop_logo].visible);
 }
 
+// The face's pictures together hold at most 2^26 pixels: two of the largest
+// fit, a third is refused from its header.
+TEST_F(SkinTest, PicturesShareOneMemoryBudget) {
+    skinFile("big.bmp",
+             test::bmp8Bytes(kMaxImageSide, 4096, {0x102030},
+                             std::vector<std::uint8_t>(std::size_t(kMaxImageSide) * 4096)));
+    const std::string two = "[Image1]\nFilename=big.bmp\n[Image2]\nFilename=big.bmp\n";
+    const SkinResult third = load(two + "[Image3]\nFilename=big.bmp\n");
+    EXPECT_EQ(third.message, "Picture is too large (8192 x 4096 pixels)");
+    EXPECT_TRUE(face[skinImage(2)].picture);
+    EXPECT_FALSE(face[skinImage(3)].picture);
+}
+
 TEST_F(SkinTest, ErrorsStopTheLoad) {
     SkinResult r = load("BgColor=\n[Image1]\nLeft=5\n", true, 800, 600);
     EXPECT_EQ(r.status, SkinStatus::LoadError);
