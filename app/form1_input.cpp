@@ -39,7 +39,7 @@ void TForm1::updateCursor(QPoint p) {
     const auto c = controlAt(p);
     if (c == Ctl::btn_set_top)
         setCursor(Qt::WhatsThisCursor);
-    else if (c && buttonOfImage(*c))
+    else if (c && (buttonOfImage(*c) || *c == Ctl::btn_game_menu_top))
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
@@ -63,13 +63,14 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     const auto vk = deviceKeyOf(*event);
     if (!vk) return;
     host_.sync();
-    FormKeyDown(device_, keyMap_.KeyBindings, *vk);
+    if (FormKeyDown(device_, keyMap_.KeyBindings, *vk)) heldKeys_.insert(*vk);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
     const auto vk = deviceKeyOf(*event);
     if (!vk) return;
     host_.sync();
+    heldKeys_.erase(*vk);
     FormKeyUp(device_, keyMap_.KeyBindings, *vk);
 }
 
@@ -105,6 +106,9 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     host_.sync();
     const Ctl c = *pressedImage_;
     if (event->buttons() == Qt::NoButton) pressedImage_.reset();
+    if (c == Ctl::btn_game_menu_top && event->button() == Qt::LeftButton &&
+        controlAt(event->position().toPoint()) == c)
+        btn_game_menu_topClick();
     buttonImageMouseUp(device_, c, mouseButtonOf(event->button()));
 }
 
