@@ -6,9 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "config/picture_decoder.h"
+
 namespace zx {
 
-QImage gameMenuImage() {
+QImage drawGameMenuImage() {
     QImage img(kGameMenuPictureWidth, kGameMenuPictureHeight, QImage::Format_ARGB32_Premultiplied);
     img.fill(QColor(0, 0, 0, 204));
     QPainter p(&img);
@@ -28,7 +30,11 @@ QImage gameMenuImage() {
 }
 
 PictureRef gameMenuPicture() {
-    const QImage img = gameMenuImage();
+    const DecodeResult file = decodePictureFile("Graphics/Windows/game_menu.png");
+    if (file.ok() && file.picture->width == kGameMenuPictureWidth &&
+        file.picture->height == kGameMenuPictureHeight)
+        return file.picture;
+    const QImage img = drawGameMenuImage();
     auto pic = std::make_shared<Picture>();
     pic->width = img.width();
     pic->height = img.height();

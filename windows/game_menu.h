@@ -24,8 +24,10 @@ inline constexpr int kGameMenuOpenHeight = kGameMenuRowHeight * (kPopupItemCount
 
 // 256 x 512 with alpha: an opaque black title strip 32 pixels high with the
 // three-line menu symbol and "Game menu", below it black at 80 % opacity.
-QImage gameMenuImage();
-// The same picture as the face's pictures are held.
+// Drawn in code; stands in when the bundled picture cannot be used.
+QImage drawGameMenuImage();
+// Graphics/Windows/game_menu.png below the current directory, or the drawn
+// stand-in when that file is missing, damaged or not 256 x 512.
 PictureRef gameMenuPicture();
 
 // The text of an item's row: three spaces, the caption and " [V]" when checked.

@@ -32,6 +32,7 @@ PopupMenu::PopupMenu(QWidget* window, std::function<void(MenuCommand)> run)
         action->setObjectName(QString::fromLatin1(def.name));
         if (def.command == MenuCommand::None) {
             action->setSeparator(true);
+            action->setText(QString());  // a style would draw the "-" beside the line
         } else {
             // The check marks are set by the command handlers, so a trigger
             // never toggles them by itself.

@@ -202,8 +202,8 @@ TEST_F(FullscreenTest, OpeningThePopupMenuClosesTheInGameMenu) {
     form->pm_0_menu()->hide();
 }
 
-TEST(GameMenuPicture, OpaqueTitleStripWithSymbolAndTranslucentBody) {
-    const QImage img = gameMenuImage();
+TEST(GameMenuPicture, StandInHasAnOpaqueTitleStripWithSymbolAndATranslucentBody) {
+    const QImage img = drawGameMenuImage();
     ASSERT_EQ(img.size(), QSize(256, 512));
     EXPECT_EQ(img.pixelColor(2, 2), QColor(0, 0, 0));
     EXPECT_EQ(img.pixelColor(12, 10), QColor(255, 255, 255));  // the menu symbol
@@ -213,6 +213,24 @@ TEST(GameMenuPicture, OpaqueTitleStripWithSymbolAndTranslucentBody) {
     for (int x = 40; x < 256; ++x)
         for (int y = 0; y < 32; ++y) lit += img.pixelColor(x, y).lightness() > 128;
     EXPECT_GT(lit, 40);
+}
+
+TEST_F(FullscreenTest, TheBundledMenuPictureIsUsedWhenItFits) {
+    writeConfig(skin);
+    QDir().mkpath(dir.filePath("Graphics/Windows"));
+    const struct {
+        QSize size;
+        bool used;
+    } rows[] = {{{256, 512}, true}, {{200, 512}, false}};
+    for (const auto& r : rows) {
+        QImage img(r.size, QImage::Format_ARGB32);
+        img.fill(QColor(10, 20, 250));
+        img.save(dir.filePath("Graphics/Windows/game_menu.png"));
+        auto form = create();
+        const Picture& pic = *form->device().face[Ctl::btn_game_menu_background].picture;
+        EXPECT_EQ(pic.width, 256);
+        EXPECT_EQ(pic.pixel(100, 100) == rgb(10, 20, 250), r.used) << r.size.width();
+    }
 }
 
 }  // namespace

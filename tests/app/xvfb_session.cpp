@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QThread>
 
 namespace zx::e2e {
@@ -97,6 +98,11 @@ void ProgramFolder::writeSettings(const QString& generalSection) const {
     QFile f(config_.filePath("Orvalle/Zorbax50.conf"));
     f.open(QIODevice::WriteOnly);
     f.write(("[General]\n" + generalSection).toUtf8());
+}
+
+QString ProgramFolder::setting(const QString& name) const {
+    QSettings file(config_.filePath("Orvalle/Zorbax50.conf"), QSettings::IniFormat);
+    return file.value(name).toString();
 }
 
 void ProgramFolder::start(const QString& display) {
