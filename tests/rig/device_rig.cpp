@@ -5,12 +5,23 @@ namespace zx::testing {
 
 int ScriptedRandom::next(int n) {
     if (script.empty()) {
-        ++unscripted;
+        unscripted.push_back(n);
         return fallback_.next(n);
     }
     const int v = script.front();
     script.pop_front();
     return v;
+}
+
+std::optional<std::string> RecordingSettingsStore::readText(const std::string& name) const {
+    const auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+}
+
+void RecordingSettingsStore::writeText(const std::string& name, const std::string& text) {
+    values[name] = text;
+    writes.push_back(name + "=" + text);
 }
 
 Rig::Rig() {

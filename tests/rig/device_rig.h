@@ -4,6 +4,8 @@
 #pragma once
 
 #include <deque>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,18 +23,27 @@ namespace zx::testing {
 class ScriptedRandom final : public Random {
   public:
     std::deque<int> script;
-    int unscripted = 0;
+    std::vector<int> unscripted;  // the n of each draw the script did not hold
     int next(int n) override;
 
   private:
     SeededRandom fallback_{7};
 };
 
+// Settings in memory that also keep the order of the writes.
+class RecordingSettingsStore final : public SettingsStore {
+  public:
+    std::map<std::string, std::string> values;
+    std::vector<std::string> writes;  // "HiScore1=230"
+    std::optional<std::string> readText(const std::string& name) const override;
+    void writeText(const std::string& name, const std::string& text) override;
+};
+
 struct Rig {
     FixedClock clock;
     ScriptedRandom random;
     RecordingSoundBackend sound;
-    MemorySettingsStore settings;
+    RecordingSettingsStore settings;
     Device dev{clock, random, sound, settings};
     KeyMap keys;
 
