@@ -25,6 +25,7 @@ class ScriptedRandom final : public Random {
     std::deque<int> script;
     std::vector<int> unscripted;  // the n of each draw the script did not hold
     int next(int n) override;
+    void reseed(std::uint64_t seed) { fallback_ = SeededRandom(seed); }
 
   private:
     SeededRandom fallback_{7};
