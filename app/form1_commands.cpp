@@ -90,7 +90,7 @@ void TForm1::setSplashScreenTick(bool on) {
 }
 
 void TForm1::pm_8_hiscoreClick() {
-    GameState& game = device_.state.game;
+    GameState& game = device_.game.state;
     game.HiScoreA = 0;
     deps_.settings.WriteInteger("HiScore1", 0);
     game.HiScoreB = 0;

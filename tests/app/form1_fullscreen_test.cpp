@@ -29,17 +29,15 @@ QList<GameMenuLabel*> liveLabels(TForm1& form) {
     return form.findChildren<GameMenuLabel*>();
 }
 
-// Game A started by its button, with game timers armed far enough ahead
-// that none fires during a test.
+// Game A started by its button and brought into play: the scheduler is
+// stepped past the start delay, ahead of real time, so no timer fires by
+// itself while a test runs.
 void startGameA(Device& d) {
     d.state.DeviceMode = mode::GameAReady;
     d.Gam_Set_Mode();
     d.Inp_game_a_down();
     d.Inp_game_a_up();
-    for (TimerId t : {TimerId::Enemy_Move, TimerId::Shot}) {
-        d.timers[t].setInterval(60000 + int(t));
-        d.timers[t].setEnabled(true);
-    }
+    d.timers.advance_to(d.timers.now() + 3500);
 }
 
 void clickMenuButton(TForm1& form) { QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(10, 10)); }
@@ -51,6 +49,9 @@ TEST_F(FullscreenTest, SwitchingBackAndForthKeepsTheGameAndReshapesTheWindow) {
     Device& d = form->device();
     startGameA(d);
     ASSERT_EQ(d.state.DeviceMode, mode::GameA);
+    int running = 0;
+    for (int i = 0; i < kTimerCount; ++i) running += d.timers[TimerId(i)].enabled();
+    ASSERT_GE(running, 2) << "the enemy and its helper are on the move";
     const TimerSnapshot timers = timersOf(d.timers);
     const QSize face(542, 359);
     const QPoint centred((screen().width() - 542) / 2, (screen().height() - 359) / 2);

@@ -147,8 +147,8 @@ TEST_F(PopupMenuTest, ResetHiscoresWritesBothAndBeepsWhileTheReadyFaceKeepsItsDi
     form->menuItem(MenuCommand::Hiscore)->trigger();
     EXPECT_EQ(settings.readText("HiScore1"), "0");
     EXPECT_EQ(settings.readText("HiScore2"), "0");
-    EXPECT_EQ(d.state.game.HiScoreA, 0);
-    EXPECT_EQ(d.state.game.HiScoreB, 0);
+    EXPECT_EQ(d.game.state.HiScoreA, 0);
+    EXPECT_EQ(d.game.state.HiScoreB, 0);
     EXPECT_EQ(log.calls, QStringList{"beep"});
     EXPECT_EQ(litControls(d.face), before);
     d.Gam_Set_Mode();  // the face built again shows the new score
