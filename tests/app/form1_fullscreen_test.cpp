@@ -10,16 +10,13 @@ namespace {
 
 using FullscreenTest = MenuRig;
 
-struct TimerSnapshot {
-    std::vector<std::tuple<bool, int, Millis>> timers;
-    bool operator==(const TimerSnapshot&) const = default;
-};
-
+// Each timer's enabled flag, interval and next deadline.
+using TimerSnapshot = std::vector<std::tuple<bool, int, Millis>>;
 TimerSnapshot timersOf(Scheduler& s) {
     TimerSnapshot snap;
     for (int i = 0; i < kTimerCount; ++i) {
         const Timer& t = s[TimerId(i)];
-        snap.timers.emplace_back(t.enabled(), t.interval(), t.enabled() ? t.deadline() : 0);
+        snap.emplace_back(t.enabled(), t.interval(), t.enabled() ? t.deadline() : 0);
     }
     return snap;
 }
@@ -134,86 +131,52 @@ TEST_F(FullscreenTest, OpenMenuShowsThirteenRowsWithMarksOverEverything) {
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(150, 16));
     EXPECT_TRUE(form->gameMenuOpen());
     EXPECT_EQ(liveLabels(*form).size(), 13);
-    // The menu button closes it again.
-    clickMenuButton(*form);
-    EXPECT_FALSE(form->gameMenuOpen());
-    EXPECT_TRUE(liveLabels(*form).empty());
-    EXPECT_EQ(background.rect, (Rect{0, 0, 36, 32}));
 }
 
-TEST_F(FullscreenTest, ARowRunsItsCommandOnReleaseOverItAndClosesTheMenu) {
+// Every way the open menu closes, with what runs on the way: nothing is left
+// behind, and the next opening shows exactly 13 rows again.
+TEST_F(FullscreenTest, EveryWayOfClosingTheMenuLeavesNoLabel) {
     writeConfig(skin);
     auto form = createActive();
+    enum Way { Release, F12, MenuButton, RightClick };
     const struct {
+        Way way;
         int row;
-        QPoint release;
-        const char* logged;  // nullptr: nothing runs
+        QPoint release;  // pressed at (20, 16) of the row
+        QStringList logged;
+        bool fullScreenAfter;
     } rows[] = {
-        {0, {20, 16}, "about"},
-        {7, {20, 16}, "beep"},
-        {3, {20, 40}, nullptr},   // released on the row below
-        {6, {300, 16}, nullptr},  // released beside the menu
+        {Release, 0, {20, 16}, {"about"}, true}, {Release, 7, {20, 16}, {"beep"}, true},
+        {Release, 3, {20, 40}, {}, true},        {Release, 6, {300, 16}, {}, true},
+        {Release, 9, {20, 16}, {}, false},       {F12, 0, {}, {}, false},
+        {MenuButton, 0, {}, {}, true},           {RightClick, 2, {}, {}, true},
     };
     for (const auto& r : rows) {
-        log.calls.clear();
-        clickMenuButton(*form);
-        GameMenuLabel* label = liveLabels(*form).at(r.row);
-        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(20, 16));
-        QTest::mouseRelease(label, Qt::LeftButton, {}, r.release);
-        EXPECT_EQ(log.calls, r.logged ? QStringList{r.logged} : QStringList{}) << r.row;
-        EXPECT_FALSE(form->gameMenuOpen());
-        EXPECT_TRUE(liveLabels(*form).empty());
-    }
-}
-
-TEST_F(FullscreenTest, LeavingFullScreenWithTheMenuOpenLeavesNoLabel) {
-    writeConfig(skin);
-    auto form = createActive();
-    // By F12, then by the menu's own full-screen row.
-    for (bool byRow : {false, true}) {
+        SCOPED_TRACE(testing::Message() << r.way << " " << r.row);
+        if (!form->fullscreenMode()) QTest::keyClick(form.get(), Qt::Key_F12);
         clickMenuButton(*form);
         ASSERT_EQ(liveLabels(*form).size(), 13);
-        if (byRow) {
-            GameMenuLabel* row = liveLabels(*form).at(9);
-            QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(20, 16));
-        } else {
+        GameMenuLabel* label = liveLabels(*form).at(r.row);
+        log.calls.clear();
+        if (r.way == Release) {
+            QTest::mousePress(label, Qt::LeftButton, {}, QPoint(20, 16));
+            QTest::mouseRelease(label, Qt::LeftButton, {}, r.release);
+        } else if (r.way == F12) {
             QTest::keyClick(form.get(), Qt::Key_F12);
+        } else if (r.way == MenuButton) {
+            clickMenuButton(*form);
+        } else {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, {}, label->mapToGlobal(QPoint()));
+            QApplication::sendEvent(label, &click);
+            EXPECT_TRUE(form->pm_0_menu()->isVisible());
+            form->pm_0_menu()->hide();
         }
-        EXPECT_FALSE(form->fullscreenMode());
+        EXPECT_EQ(log.calls, r.logged);
+        EXPECT_EQ(form->fullscreenMode(), r.fullScreenAfter);
         EXPECT_FALSE(form->gameMenuOpen());
         EXPECT_TRUE(liveLabels(*form).empty());
-        QTest::keyClick(form.get(), Qt::Key_F12);
-        ASSERT_TRUE(form->fullscreenMode());
+        EXPECT_EQ(form->device().face[Ctl::btn_game_menu_background].rect, (Rect{0, 0, 36, 32}));
     }
-    clickMenuButton(*form);
-    EXPECT_EQ(liveLabels(*form).size(), 13);
-}
-
-TEST_F(FullscreenTest, OpeningThePopupMenuClosesTheInGameMenu) {
-    writeConfig(skin);
-    auto form = createActive();
-    clickMenuButton(*form);
-    GameMenuLabel* label = liveLabels(*form).at(2);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 16),
-                            label->mapToGlobal(QPoint(20, 16)));
-    QApplication::sendEvent(label, &click);
-    EXPECT_TRUE(form->pm_0_menu()->isVisible());
-    EXPECT_FALSE(form->gameMenuOpen());
-    EXPECT_TRUE(liveLabels(*form).empty());
-    form->pm_0_menu()->hide();
-}
-
-TEST(GameMenuPicture, StandInHasAnOpaqueTitleStripWithSymbolAndATranslucentBody) {
-    const QImage img = drawGameMenuImage();
-    ASSERT_EQ(img.size(), QSize(256, 512));
-    EXPECT_EQ(img.pixelColor(2, 2), QColor(0, 0, 0));
-    EXPECT_EQ(img.pixelColor(12, 10), QColor(255, 255, 255));  // the menu symbol
-    EXPECT_EQ(img.pixelColor(100, 200).alpha(), 204);
-    EXPECT_EQ(img.pixelColor(100, 200).rgb() & 0xFFFFFF, 0u);
-    int lit = 0;  // the caption beside the symbol
-    for (int x = 40; x < 256; ++x)
-        for (int y = 0; y < 32; ++y) lit += img.pixelColor(x, y).lightness() > 128;
-    EXPECT_GT(lit, 40);
 }
 
 TEST_F(FullscreenTest, TheBundledMenuPictureIsUsedWhenItFits) {
