@@ -150,6 +150,7 @@ void TForm1::releaseHeldInput() {
     host_.sync();
     for (std::uint16_t vk : heldKeys_) FormKeyUp(device_, keyMap_.KeyBindings, vk);
     heldKeys_.clear();
+    keyRepeat_.reset();
     if (pressedImage_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
         buttonImageMouseUp(device_, *pressedImage_, MouseButton::Left);
     }

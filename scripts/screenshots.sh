@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Photographs the real program under Xvfb for the README: the start-up face,
-# the time face, a game-ready face, full-screen mode, the popup menu and the
-# in-game menu.
+# the time face, a game-ready face, a game in play, full-screen mode, the popup
+# menu and the in-game menu.
 # Usage: scripts/screenshots.sh [build folder]   (default: <repo>/build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -74,6 +74,13 @@ shoot_window time_face.png
 click 306 295                      # GAME A: the ready face, then the start on release
 sleep 0.6
 shoot_window game_ready.png
+sleep 3.6                          # the start tune, then the first saucer
+xdotool key --window "$win" Right
+sleep 0.4
+xdotool keydown --window "$win" ctrl
+sleep 0.12                         # the shot on its way up
+shoot_window game_play.png
+xdotool keyup --window "$win" ctrl
 # A right click on the case: the popup menu, cut with the window beside it.
 eval "$(xdotool getwindowgeometry --shell "$win")"
 xdotool mousemove --window "$win" 330 70 click 3

@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QThread>
 
 namespace zx::e2e {
@@ -100,9 +99,9 @@ void ProgramFolder::writeSettings(const QString& generalSection) const {
     f.write(("[General]\n" + generalSection).toUtf8());
 }
 
-QString ProgramFolder::setting(const QString& name) const {
-    QSettings file(config_.filePath("Orvalle/Zorbax50.conf"), QSettings::IniFormat);
-    return file.value(name).toString();
+QString ProgramFolder::settingsText() const {
+    QFile f(config_.filePath("Orvalle/Zorbax50.conf"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 void ProgramFolder::start(const QString& display) {
