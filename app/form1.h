@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/aux_windows.h"
 #include "app/dialogs.h"
 #include "app/face_painter.h"
 #include "app/timer_host.h"
@@ -55,6 +56,9 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void LoadSkinAndApply();
 
     const KeyMap& keyMap() const { return keyMap_; }
+    // The key settings dialog rebinds the keys and rebuilds the hints.
+    KeyMap& keyMap() { return keyMap_; }
+    void setAuxWindows(AuxWindows* w) { auxWindows_ = w; }
 
   protected:
     bool event(QEvent* event) override;
@@ -93,6 +97,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     bool terminationRequested_ = false;
     bool splashScreenTick_ = false;
     QWidget* splashForm_ = nullptr;
+    AuxWindows* auxWindows_ = nullptr;
 };
 
 }  // namespace zx

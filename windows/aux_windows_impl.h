@@ -1,0 +1,31 @@
+// The about box, key settings dialog and manual viewer as the device window opens them.
+#pragma once
+
+#include "app/aux_windows.h"
+
+class QWidget;
+
+namespace zx {
+
+class TAboutForm;
+class TKeysForm;
+class TManualForm;
+
+class AuxWindowsImpl final : public AuxWindows {
+  public:
+    AuxWindowsImpl(TAboutForm& about, TKeysForm& keys, TManualForm& manual, QWidget& mainWindow);
+
+    void openAbout() override;   // modeless
+    void openManual() override;  // modeless
+    // Centred and modeless; the device window takes no input until the dialog
+    // closes, while its timers and a running game go on.
+    void openKeySettings() override;
+
+  private:
+    TAboutForm& about_;
+    TKeysForm& keys_;
+    TManualForm& manual_;
+    QWidget& mainWindow_;
+};
+
+}  // namespace zx
