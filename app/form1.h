@@ -14,6 +14,7 @@
 #include "config/settings_store.h"
 #include "device/device.h"
 #include "input/key_map.h"
+#include "input/key_repeat.h"
 #include "sound/sound_backend.h"
 #include "windows/splash.h"
 
@@ -67,6 +68,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -89,6 +91,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     TimerHost host_;
     FacePainter painter_;
     KeyMap keyMap_;
+    KeyRepeatFilter keyRepeat_;
     std::optional<Ctl> pressedImage_;  // the image that took the mouse press
     int DragStartX = 0;
     int DragStartY = 0;

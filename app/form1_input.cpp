@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "input/button_dispatch.h"
 #include "input/qt_key_translation.h"
+#include "input/x11_key_state.h"
 
 namespace zx {
 
@@ -60,17 +61,29 @@ bool TForm1::event(QEvent* e) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    const auto vk = deviceKeyOf(*event);
-    if (!vk) return;
+    const std::uint16_t vk = virtualKeyOf(*event);
+    if (vk == 0) return;
     host_.sync();
-    FormKeyDown(device_, keyMap_.KeyBindings, *vk);
+    if (keyRepeat_.onPress(vk, event->isAutoRepeat()) == KeyRepeatFilter::Action::Press)
+        FormKeyDown(device_, keyMap_.KeyBindings, vk);
+    else
+        FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
-    const auto vk = deviceKeyOf(*event);
-    if (!vk) return;
+    const std::uint16_t vk = virtualKeyOf(*event);
+    if (vk == 0) return;
+    const bool stillDown = !event->isAutoRepeat() && keyIsDown(event->nativeScanCode());
+    if (keyRepeat_.onRelease(vk, event->isAutoRepeat(), stillDown) == KeyRepeatFilter::Action::Drop)
+        return;
     host_.sync();
-    FormKeyUp(device_, keyMap_.KeyBindings, *vk);
+    FormKeyUp(device_, keyMap_.KeyBindings, vk);
+}
+
+void TForm1::focusOutEvent(QFocusEvent* event) {
+    // Releases of keys held now go to another window.
+    keyRepeat_.reset();
+    QWidget::focusOutEvent(event);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {

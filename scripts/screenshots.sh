@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Photographs the real program under Xvfb for the README: the start-up face,
-# the time face, a game-ready face and full-screen mode.
+# the time face, a game-ready face, a game in play and full-screen mode.
 # Usage: scripts/screenshots.sh [build folder]   (default: <repo>/build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -73,6 +73,13 @@ shoot_window time_face.png
 click 306 295                      # GAME A: the ready face, then the start on release
 sleep 0.6
 shoot_window game_ready.png
+sleep 3.6                          # the start tune, then the first saucer
+xdotool key --window "$win" Right
+sleep 0.4
+xdotool keydown --window "$win" ctrl
+sleep 0.12                         # the shot on its way up
+shoot_window game_play.png
+xdotool keyup --window "$win" ctrl
 stop
 
 start 1

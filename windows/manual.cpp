@@ -10,6 +10,7 @@
 #include "app/dialogs.h"
 #include "app/face_painter.h"
 #include "input/qt_key_translation.h"
+#include "input/x11_key_state.h"
 #include "windows/splash_art.h"
 #include "windows/window_style.h"
 
@@ -185,14 +186,27 @@ void TManualForm::FormKeyUp(int vk) {
     if (vk == kVkRight && ManualPage < kManualPageCount) Inp_right_up();
 }
 
-// Auto-repeated presses come through and only repeat the pressed look;
-// auto-repeated releases are dropped, so a page turns once per real release.
+// A held key's repeated presses only repeat the pressed look; a page turns
+// once, on the real release.
 void TManualForm::keyPressEvent(QKeyEvent* event) {
-    if (const auto vk = deviceKeyOf(*event)) FormKeyDown(*vk);
+    const std::uint16_t vk = virtualKeyOf(*event);
+    if (vk == 0) return;
+    keyRepeat_.onPress(vk, event->isAutoRepeat());
+    FormKeyDown(vk);
 }
 
 void TManualForm::keyReleaseEvent(QKeyEvent* event) {
-    if (const auto vk = deviceKeyOf(*event)) FormKeyUp(*vk);
+    const std::uint16_t vk = virtualKeyOf(*event);
+    if (vk == 0) return;
+    const bool stillDown = !event->isAutoRepeat() && keyIsDown(event->nativeScanCode());
+    if (keyRepeat_.onRelease(vk, event->isAutoRepeat(), stillDown) == KeyRepeatFilter::Action::Drop)
+        return;
+    FormKeyUp(vk);
+}
+
+void TManualForm::focusOutEvent(QFocusEvent* event) {
+    keyRepeat_.reset();  // releases of keys held now go to another window
+    QWidget::focusOutEvent(event);
 }
 
 std::optional<ManualCtl> TManualForm::controlAt(QPoint p) const {

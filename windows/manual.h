@@ -8,6 +8,7 @@
 #include <string>
 
 #include "config/gfxinit.h"
+#include "input/key_repeat.h"
 
 namespace zx {
 
@@ -55,6 +56,7 @@ class TManualForm : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -74,6 +76,7 @@ class TManualForm : public QWidget {
     std::array<QImage, kManualCtlCount> pictures_;  // the six buttons; none for the shape
     std::optional<ManualCtl> pressed_;              // the control that took the left press
     QPoint dragStart_;
+    KeyRepeatFilter keyRepeat_;
     bool shownBefore_ = false;
 };
 
