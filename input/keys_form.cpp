@@ -198,8 +198,12 @@ void TKeysForm::changeEvent(QEvent* event) {
 }
 
 void TKeysForm::hideEvent(QHideEvent* event) {
-    // However the dialog goes away, the device window takes input again.
-    if (mainWindow_) mainWindow_->setEnabled(true);
+    // However the dialog goes away, the device window takes input again, and
+    // the keyboard with it.
+    if (mainWindow_) {
+        mainWindow_->setEnabled(true);
+        if (mainWindow_->isVisible()) mainWindow_->activateWindow();
+    }
     QWidget::hideEvent(event);
 }
 
