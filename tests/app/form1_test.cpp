@@ -4,21 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "config/qt_settings_store.h"
-#include "input/keys_form.h"
 #include "sound/recording_backend.h"
-#include "windows/about.h"
-#include "windows/aux_windows_impl.h"
-#include "windows/manual.h"
-#include "windows/shell.h"
 
 namespace zx {
 namespace {
@@ -193,36 +186,6 @@ TEST_F(Form1Test, FirstStartLeavesExactlyTheSevenKeysInTheSettingsFile) {
     const QStringList expected = {"2", "3", "4", "39", "40", "42", "41"};
     for (int n = 1; n <= 7; ++n)
         EXPECT_EQ(written.value(QString("Key%1").arg(n)).toString(), expected[n - 1]) << n;
-}
-
-TEST_F(Form1Test, KeySettingsShutTheWindowUntilAcceptedAndTheNewKeyActsAtOnce) {
-    writeConfig(skin);
-    auto form = create();
-    form->show();
-    form->enterStartupMode();
-    QtShell shell;
-    TAboutForm about(shell);
-    TKeysForm keys(form->keyMap(), settings, form.get());
-    TManualForm manual(dir.filePath("Config.ini").toStdString(), dialogs);
-    AuxWindowsImpl windows(about, keys, manual, *form);
-    windows.openKeySettings();
-    EXPECT_TRUE(keys.isVisible());
-    EXPECT_EQ(keys.pos(), QPoint((screen().width() - 448) / 2, (screen().height() - 195) / 2));
-    EXPECT_FALSE(form->isEnabled());
-    QTest::keyClick(form.get(), Qt::Key_1);
-    EXPECT_EQ(form->device().state.DeviceMode, mode::Startup);
-
-    keys.combos[0]->setCurrentIndex(keys.combos[0]->findText("A"));
-    keys.btn_acceptClick();
-    EXPECT_TRUE(form->isEnabled());
-    EXPECT_EQ(settings.ReadInteger("Key1", 0), 11);
-    QTest::keyPress(form.get(), Qt::Key_1);
-    EXPECT_EQ(form->device().state.DeviceMode, mode::Startup);
-    QTest::keyClick(form.get(), Qt::Key_A);  // the first mode button leaves the start-up face
-    EXPECT_EQ(form->device().state.DeviceMode, mode::Time1);
-    QTest::keyPress(form.get(), Qt::Key_A);
-    EXPECT_EQ(form->device().state.DeviceMode, mode::GameAReady);
-    EXPECT_EQ(form->keyMap().hint(Ctl::btn_game_a_top), "click or press 'A' to start game A");
 }
 
 }  // namespace
