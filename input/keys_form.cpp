@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionComplex>
 
 #include "config/settings_store.h"
 #include "input/key_map.h"
@@ -41,6 +43,20 @@ constexpr Row kRows[kBindingCount] = {
     {"Shoot (right)", 216, 96, true, 320, 125},
 };
 constexpr int kLabelBelowCombo = 4;  // a label's top lies 4 pixels below its combo box's
+
+// The platform's combo box with a narrower arrow, so that the longest key
+// name, "<RIGHT ARROW>", fits the 120-pixel box.
+class NarrowArrowStyle : public QProxyStyle {
+  public:
+    QRect subControlRect(ComplexControl cc, const QStyleOptionComplex* opt, SubControl sc,
+                         const QWidget* w) const override {
+        if (cc != CC_ComboBox) return QProxyStyle::subControlRect(cc, opt, sc, w);
+        const QRect r = opt->rect;
+        if (sc == SC_ComboBoxArrow) return QRect(r.right() - 10, r.top(), 11, r.height());
+        if (sc == SC_ComboBoxEditField) return r.adjusted(1, 2, -10, -2);
+        return QProxyStyle::subControlRect(cc, opt, sc, w);
+    }
+};
 
 QLabel* heading(QWidget* parent, const char* text, int left, Qt::Alignment align) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -86,12 +102,15 @@ void TKeysForm::buildControls() {
     la_controls = heading(this, "Game controls", 336, Qt::AlignRight);
 
     const QStringList items = keyItemTexts();
+    auto* comboStyle = new NarrowArrowStyle;
+    comboStyle->setParent(this);
     for (int i = 0; i < kBindingCount; ++i) {
         const Row& r = kRows[i];
         QComboBox* cb = combos[std::size_t(i)] = new QComboBox(this);
         cb->setGeometry(r.comboLeft, r.top, 120, 21);
         cb->setEditable(false);
         cb->setFont(arialFont(13));
+        cb->setStyle(comboStyle);
         QPalette pal = cb->palette();
         pal.setColor(QPalette::Base, Qt::white);
         pal.setColor(QPalette::Button, Qt::white);

@@ -1,6 +1,8 @@
 // The about box, key settings dialog and manual viewer as the device window opens them.
 #pragma once
 
+#include <QObject>
+
 #include "app/aux_windows.h"
 
 class QWidget;
@@ -11,7 +13,7 @@ class TAboutForm;
 class TKeysForm;
 class TManualForm;
 
-class AuxWindowsImpl final : public AuxWindows {
+class AuxWindowsImpl final : public QObject, public AuxWindows {
   public:
     AuxWindowsImpl(TAboutForm& about, TKeysForm& keys, TManualForm& manual, QWidget& mainWindow);
 
@@ -20,6 +22,11 @@ class AuxWindowsImpl final : public AuxWindows {
     // Centred and modeless; the device window takes no input until the dialog
     // closes, while its timers and a running game go on.
     void openKeySettings() override;
+
+  protected:
+    // When the about box or the manual closes while it has the keyboard, the
+    // device window takes it back.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     TAboutForm& about_;
