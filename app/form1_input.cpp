@@ -40,7 +40,7 @@ void TForm1::updateCursor(QPoint p) {
     const auto c = controlAt(p);
     if (c == Ctl::btn_set_top)
         setCursor(Qt::WhatsThisCursor);
-    else if (c && buttonOfImage(*c))
+    else if (c && (buttonOfImage(*c) || *c == Ctl::btn_game_menu_top))
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
@@ -64,10 +64,12 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     const std::uint16_t vk = virtualKeyOf(*event);
     if (vk == 0) return;
     host_.sync();
-    if (keyRepeat_.onPress(vk, event->isAutoRepeat()) == KeyRepeatFilter::Action::Press)
+    if (keyRepeat_.onPress(vk, event->isAutoRepeat()) == KeyRepeatFilter::Action::Press) {
+        heldKeys_.insert(vk);
         FormKeyDown(device_, keyMap_.KeyBindings, vk);
-    else
+    } else {
         FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
+    }
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
@@ -77,6 +79,7 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
     if (keyRepeat_.onRelease(vk, event->isAutoRepeat(), stillDown) == KeyRepeatFilter::Action::Drop)
         return;
     host_.sync();
+    heldKeys_.erase(vk);
     FormKeyUp(device_, keyMap_.KeyBindings, vk);
 }
 
@@ -118,6 +121,9 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     host_.sync();
     const Ctl c = *pressedImage_;
     if (event->buttons() == Qt::NoButton) pressedImage_.reset();
+    if (c == Ctl::btn_game_menu_top && event->button() == Qt::LeftButton &&
+        controlAt(event->position().toPoint()) == c)
+        btn_game_menu_topClick();
     buttonImageMouseUp(device_, c, mouseButtonOf(event->button()));
 }
 

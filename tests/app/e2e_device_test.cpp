@@ -148,10 +148,10 @@ TEST_F(DeviceEndToEnd, FirstStartShowsTheSplashAndLaunchesSilently) {
     // Full screen, the default: the backdrop fills the screen, the face on top.
     const QImage shot = waitFor(
         [&](const QImage& s) {
-            return s.pixelColor(5, 5) == kBackdrop && readDigits(s, origin) == "8888s8";
+            return s.pixelColor(5, kScreenH - 5) == kBackdrop && readDigits(s, origin) == "8888s8";
         },
         15000);
-    EXPECT_EQ(shot.pixelColor(5, 5), kBackdrop);
+    EXPECT_EQ(shot.pixelColor(5, kScreenH - 5), kBackdrop);
     EXPECT_EQ(readDigits(shot, origin), "8888s8");
     EXPECT_TRUE(
         x.tool("xdotool", {"search", "--onlyvisible", "--name", "^About this game...$"}).isEmpty());
