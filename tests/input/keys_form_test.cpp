@@ -148,20 +148,5 @@ TEST_F(KeysFormTest, EscapeStoresNothingAndTheNextOpeningShowsTheUnacceptedChoic
     EXPECT_EQ(keys.KeyBindings[0].VirtualKey, 'A');
 }
 
-TEST_F(KeysFormTest, StoredKeyOutsideTheListShowsAnEmptyBoxThatCanBeAccepted) {
-    for (const char* stored : {"0", "45"}) {
-        MemorySettingsStore s;
-        s.writeText("Key2", stored);
-        KeyMap k;
-        k.load(s);
-        TKeysForm f(k, s, nullptr);
-        EXPECT_EQ(f.combos[1]->currentText(), "");
-        EXPECT_TRUE(f.btn_accept->isEnabled());
-        f.btn_acceptClick();
-        EXPECT_EQ(s.values().at("Key2"), "0");
-        EXPECT_EQ(k.KeyBindings[1].VirtualKey, 0);
-    }
-}
-
 }  // namespace
 }  // namespace zx

@@ -1,5 +1,5 @@
-// The three windows as the device window opens them: key settings shut the
-// device window until they close, and the new key acts on the very next event.
+// Key settings as the device window opens them: the device window is shut
+// until they close, and the new key acts on the very next event.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -83,16 +83,6 @@ TEST_F(AuxWindowsTest, KeySettingsShutTheDeviceWindowUntilAcceptedAndTheNewKeyAc
     QTest::keyPress(form.get(), Qt::Key_A);
     EXPECT_EQ(mode(), mode::GameAReady);
     EXPECT_EQ(form->keyMap().hint(Ctl::btn_game_a_top), "click or press 'A' to start game A");
-}
-
-TEST_F(AuxWindowsTest, AboutAndManualLeaveTheDeviceWindowUsable) {
-    windows->openAbout();
-    windows->openManual();
-    EXPECT_TRUE(about->isVisible());
-    EXPECT_TRUE(manual->isVisible());
-    EXPECT_TRUE(form->isEnabled());
-    QTest::keyClick(form.get(), Qt::Key_1);
-    EXPECT_EQ(mode(), mode::Time1);
 }
 
 }  // namespace
