@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
-#include <set>
 
 #include "app/dialogs.h"
 #include "app/face_painter.h"
@@ -93,7 +92,6 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -132,7 +130,6 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     QWidget* splashForm_ = nullptr;
     std::unique_ptr<PopupMenu> popup_;
     GameMenu gameMenu_;
-    std::set<std::uint16_t> heldKeys_;  // bound keys down on this window
     AuxWindows* aux_ = nullptr;
     Shell* shell_ = nullptr;
     Beeper* beeper_ = nullptr;
