@@ -205,7 +205,7 @@ void TManualForm::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void TManualForm::focusOutEvent(QFocusEvent* event) {
-    keyRepeat_.reset();  // releases of keys held now go to another window
+    keyRepeat_.takeHeld();  // releases of keys held now go to another window
     QWidget::focusOutEvent(event);
 }
 
