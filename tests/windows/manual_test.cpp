@@ -176,6 +176,12 @@ TEST_F(ManualTest, ClicksActOnReleaseAndTheWindowFollowsADragOnThePage) {
     mouse(QEvent::MouseButtonRelease, {130, 90});
     EXPECT_EQ(page(), 2);
 
+    // A click and a key on the same arrow at once: the page stays within the manual.
+    mouse(QEvent::MouseButtonPress, f.rectOf(ManualCtl::btn_left_up).center());
+    tap(Qt::Key_Left);
+    mouse(QEvent::MouseButtonRelease, f.rectOf(ManualCtl::btn_left_up).center());
+    EXPECT_EQ(f.ManualPage, 1);
+
     mouse(QEvent::MouseButtonPress, f.rectOf(ManualCtl::btn_close_up).center());
     mouse(QEvent::MouseButtonRelease, f.rectOf(ManualCtl::btn_close_up).center());
     EXPECT_FALSE(f.isVisible());
