@@ -22,8 +22,7 @@ bool run(const QString& program, const QStringList& args, const QProcessEnvironm
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.start(program, args);
-    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit &&
-           p.exitCode() == 0;
+    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 // The bundled face with every segment lit, as the asset generator composes it.
@@ -67,6 +66,8 @@ struct StartCase {
     const char* name;
     bool installed;  // installed under a temporary DESTDIR, started by the menu entry's Exec
 };
+
+void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
 
 class StartedElsewhere : public ::testing::TestWithParam<StartCase> {};
 
