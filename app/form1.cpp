@@ -18,7 +18,7 @@ static const char* const kTitle = "Zorbanix (Quentrel, Tikkabo) Simulator";
 TForm1::TForm1(Form1Deps deps)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       deps_(deps),
-      device_(deps.clock, deps.random, deps.sound),
+      device_(deps.clock, deps.random, deps.sound, deps.settings),
       host_(device_.timers, this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString::fromLatin1(kTitle));
@@ -44,7 +44,7 @@ void TForm1::FormCreate() {
     GameMenuOpen = false;
     keyMap_.load(deps_.settings);
     keyMap_.UpdateButtonHints();
-    GameState& game = device_.state.game;
+    GameState& game = device_.game.state;
     game.HiScoreA = deps_.settings.ReadInteger("HiScore1", game.HiScoreA);
     game.HiScoreB = deps_.settings.ReadInteger("HiScore2", game.HiScoreB);
     device_.state.KeyHeld = device_.state.GameAHeld = device_.state.GameBHeld = false;

@@ -133,8 +133,8 @@ TEST_F(Form1Test, ReadsTheHighScores) {
     settings.writeText("HiScore2", "abc");
     writeConfig(skin);
     auto form = create();
-    EXPECT_EQ(form->device().state.game.HiScoreA, 120);
-    EXPECT_EQ(form->device().state.game.HiScoreB, 0);
+    EXPECT_EQ(form->device().game.state.HiScoreA, 120);
+    EXPECT_EQ(form->device().game.state.HiScoreB, 0);
 }
 
 TEST_F(Form1Test, FirstActivationShowsTheSplashOnlyOnce) {
@@ -178,7 +178,7 @@ TEST_F(Form1Test, FirstStartLeavesExactlyTheSevenKeysInTheSettingsFile) {
         QtSettingsStore store;
         TForm1 form(Form1Deps{store, dialogs, clock, random, sound, dir.path()});
         EXPECT_TRUE(form.fullscreenMode());
-        EXPECT_EQ(form.device().state.game.HiScoreA, 0);
+        EXPECT_EQ(form.device().game.state.HiScoreA, 0);
     }
     QSettings written(file, QSettings::IniFormat);
     EXPECT_EQ(written.allKeys(),
