@@ -48,6 +48,10 @@ for lib in $(objdump -p "$exe" | awk '$1 == "NEEDED" {print $2}'); do
   [[ $depends == *" $pkg "* ]] || error "$lib comes from $pkg, which Depends lacks"
 done
 [[ $depends != *libasan* && $depends != *libubsan* ]] || error "sanitizer runtimes in Depends"
+# Loaded at run time, not linked: the font of the splash window's texts.
+for pkg in fonts-liberation; do
+  [[ $depends == *" $pkg "* ]] || error "Depends lacks $pkg"
+done
 
 echo "$(basename "$deb"): Installed-Size $(dpkg-deb -f "$deb" Installed-Size) KiB"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
