@@ -24,6 +24,11 @@ for path in \
     ./usr/share/icons/hicolor/{48x48,128x128,256x256,512x512}/apps/org.example.zorbanix.png; do
   grep -qxF "$path" <<<"$listing" || error "the package lacks $path"
 done
+for n in 48 128 256 512; do
+  size=$(dpkg-deb --fsys-tarfile "$deb" |
+    tar -xO "./usr/share/icons/hicolor/${n}x${n}/apps/org.example.zorbanix.png" | file -)
+  [[ $size == *"PNG image data, $n x $n,"* ]] || error "the ${n}px icon is $size"
+done
 outside=$(grep -v '^\./$\|^\./usr/' <<<"$listing" || true)
 [ -z "$outside" ] || error "files outside /usr: $outside"
 grep -q '^l.* \./usr/bin/zorbanix -> \.\./lib/zorbanix/zorbanix$' <<<"$contents" ||
