@@ -23,6 +23,7 @@ TForm1::TForm1(Form1Deps deps)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString::fromLatin1(kTitle));
     device_.face.setObserver(this);
+    createMenus();
     FormCreate();
 }
 
@@ -40,6 +41,7 @@ void TForm1::FormCreate() {
     move(-screen.width(), -screen.height());
     // The segment groups and the control table are fixed data of the core.
     FullscreenMode = deps_.settings.ReadBool("FullscreenMode", true);
+    menuItem(MenuCommand::Fullscreen)->setChecked(FullscreenMode);
     LoadSkinAndApply();
     GameMenuOpen = false;
     keyMap_.load(deps_.settings);
@@ -101,6 +103,11 @@ void TForm1::terminate() {
 
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    // Disabled (key settings open) or left for another window: the release
+    // of a held key would go elsewhere.
+    if ((event->type() == QEvent::EnabledChange && !isEnabled()) ||
+        (event->type() == QEvent::ActivationChange && !isActiveWindow()))
+        releaseHeldInput();
     QWidget::changeEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "input/button_dispatch.h"
 #include "input/qt_key_translation.h"
+#include "input/x11_key_state.h"
 
 namespace zx {
 
@@ -39,7 +40,7 @@ void TForm1::updateCursor(QPoint p) {
     const auto c = controlAt(p);
     if (c == Ctl::btn_set_top)
         setCursor(Qt::WhatsThisCursor);
-    else if (c && buttonOfImage(*c))
+    else if (c && (buttonOfImage(*c) || *c == Ctl::btn_game_menu_top))
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
@@ -60,17 +61,23 @@ bool TForm1::event(QEvent* e) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    const auto vk = deviceKeyOf(*event);
-    if (!vk) return;
+    const std::uint16_t vk = virtualKeyOf(*event);
+    if (vk == 0) return;
     host_.sync();
-    FormKeyDown(device_, keyMap_.KeyBindings, *vk);
+    if (keyRepeat_.onPress(vk, event->isAutoRepeat()) == KeyRepeatFilter::Action::Press)
+        FormKeyDown(device_, keyMap_.KeyBindings, vk);
+    else
+        FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
-    const auto vk = deviceKeyOf(*event);
-    if (!vk) return;
+    const std::uint16_t vk = virtualKeyOf(*event);
+    if (vk == 0) return;
+    const bool stillDown = !event->isAutoRepeat() && keyIsDown(event->nativeScanCode());
+    if (keyRepeat_.onRelease(vk, event->isAutoRepeat(), stillDown) == KeyRepeatFilter::Action::Drop)
+        return;
     host_.sync();
-    FormKeyUp(device_, keyMap_.KeyBindings, *vk);
+    FormKeyUp(device_, keyMap_.KeyBindings, vk);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
@@ -105,6 +112,9 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     host_.sync();
     const Ctl c = *pressedImage_;
     if (event->buttons() == Qt::NoButton) pressedImage_.reset();
+    if (c == Ctl::btn_game_menu_top && event->button() == Qt::LeftButton &&
+        controlAt(event->position().toPoint()) == c)
+        btn_game_menu_topClick();
     buttonImageMouseUp(device_, c, mouseButtonOf(event->button()));
 }
 

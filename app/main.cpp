@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     // Created last and visible, unless it launches the device at once.
     zx::TSplashForm splashForm(form1, settings, dialogs, shell, form1.SplashPending);
     form1.setSplashForm(&splashForm);
+    form1.setShell(&shell);
 
     // The device window is shown (off-screen until the launch) and activated
     // as the loop starts; its first activation brings the splash to the front.

@@ -87,6 +87,15 @@ void Game::restoreSaveme() {
     }
 }
 
+void Game::animate(int& step, std::span<const AnimationFrame> frames, TimerId id,
+                   void (Game::*closingStep)()) {
+    if (step >= 1 && step <= int(frames.size()))
+        playFrame(frames[std::size_t(step - 1)], timer(id));
+    else if (step == int(frames.size()) + 1)
+        (this->*closingStep)();
+    ++step;
+}
+
 void Game::playFrame(const AnimationFrame& frame, Timer& t) {
     if (frame.sample && frame.sampleFirst) d_.snd.Snd_Play(*frame.sample);
     for (const FrameAction& a : frame.actions) {

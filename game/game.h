@@ -2,6 +2,8 @@
 // timers drive, from the release of a game button to the game-over face.
 #pragma once
 
+#include <span>
+
 #include "config/settings_store.h"
 #include "device/device_state.h"
 #include "device/random.h"
@@ -71,8 +73,14 @@ class Game {
     void armEnemyHelper();
     // Every saveme figure back, column by column.
     void restoreSaveme();
-    // Plays one frame of an animation table and sets the next interval.
+    // One tick of an animation: frame `step` of the table, or after the last
+    // frame the machine's closing step; then the step counter moves on.
+    void animate(int& step, std::span<const AnimationFrame> frames, TimerId id,
+                 void (Game::*closingStep)());
     void playFrame(const AnimationFrame& frame, Timer& timer);
+    void hitEnds();
+    void missEnds();
+    void bonusEnds();
     // One tick of the enemy's move or attack, by its step table.
     void enemyTick(const EnemyStepTable& table);
     void takeFigure();

@@ -13,52 +13,47 @@ void Game::Gam_Do_Miss() {
 }
 
 void Game::Timer_MissTimer() {
+    animate(state.MissStep, kMissFrames, TimerId::Miss, &Game::missEnds);
+}
+
+void Game::missEnds() {
     GameState& g = state;
-    Timer& miss = timer(TimerId::Miss);
-    if (g.MissStep >= 1 && g.MissStep <= int(kMissFrames.size())) {
-        playFrame(kMissFrames[std::size_t(g.MissStep - 1)], miss);
-    } else if (g.MissStep == int(kMissFrames.size()) + 1) {
-        ++g.MissCount;
-        d_.vid.Vid_Show_Panel_Miss(g.MissCount);
-        d_.face.setVisible(Ctl::im_miss_2, true);
-        d_.face.setVisible(Ctl::im_miss_3, false);
-        d_.face.setVisible(Ctl::im_miss_5, false);
-        if (g.MissCount < 3) {
-            Gam_Generate_Enemy();
-            restoreSaveme();
-            armEnemyHelper();
-            g.HeroActive = g.ShotReady = true;
+    ++g.MissCount;
+    d_.vid.Vid_Show_Panel_Miss(g.MissCount);
+    d_.face.setVisible(Ctl::im_miss_2, true);
+    d_.face.setVisible(Ctl::im_miss_3, false);
+    d_.face.setVisible(Ctl::im_miss_5, false);
+    if (g.MissCount < 3) {
+        Gam_Generate_Enemy();
+        restoreSaveme();
+        armEnemyHelper();
+        g.HeroActive = g.ShotReady = true;
+    } else {
+        Timer& over = timer(TimerId::Game_Over);
+        if (d_.device.DeviceSoundOn) {
+            d_.snd.Snd_Play(SoundSample::Gameover);
+            over.setInterval(2500);
         } else {
-            Timer& over = timer(TimerId::Game_Over);
-            if (d_.device.DeviceSoundOn) {
-                d_.snd.Snd_Play(SoundSample::Gameover);
-                over.setInterval(2500);
-            } else {
-                over.setInterval(100);
-            }
-            g.GameOverStep = 1;
-            over.setEnabled(true);
+            over.setInterval(100);
         }
-        miss.setEnabled(false);
+        g.GameOverStep = 1;
+        over.setEnabled(true);
     }
-    ++g.MissStep;
+    timer(TimerId::Miss).setEnabled(false);
 }
 
 void Game::Timer_BonusTimer() {
-    GameState& g = state;
-    Timer& bonus = timer(TimerId::Bonus);
-    if (g.BonusStep >= 1 && g.BonusStep <= int(kBonusFrames.size())) {
-        playFrame(kBonusFrames[std::size_t(g.BonusStep - 1)], bonus);
-    } else if (g.BonusStep == int(kBonusFrames.size()) + 1) {
-        d_.face.setVisible(Ctl::im_miss_2, true);
-        d_.face.setVisible(Ctl::im_miss_3, false);
-        restoreSaveme();
-        armEnemyHelper();
-        Gam_Generate_Enemy();
-        g.HeroActive = g.ShotReady = true;
-        bonus.setEnabled(false);
-    }
-    ++g.BonusStep;
+    animate(state.BonusStep, kBonusFrames, TimerId::Bonus, &Game::bonusEnds);
+}
+
+void Game::bonusEnds() {
+    d_.face.setVisible(Ctl::im_miss_2, true);
+    d_.face.setVisible(Ctl::im_miss_3, false);
+    restoreSaveme();
+    armEnemyHelper();
+    Gam_Generate_Enemy();
+    state.HeroActive = state.ShotReady = true;
+    timer(TimerId::Bonus).setEnabled(false);
 }
 
 void Game::Timer_Game_OverTimer() {

@@ -30,22 +30,18 @@ void Game::Timer_ShotTimer() {
     ++g.ShotStep;
 }
 
-void Game::Timer_HitTimer() {
+void Game::Timer_HitTimer() { animate(state.HitStep, kHitFrames, TimerId::Hit, &Game::hitEnds); }
+
+void Game::hitEnds() {
     GameState& g = state;
-    Timer& hit = timer(TimerId::Hit);
-    if (g.HitStep >= 1 && g.HitStep <= int(kHitFrames.size())) {
-        playFrame(kHitFrames[std::size_t(g.HitStep - 1)], hit);
-    } else if (g.HitStep == int(kHitFrames.size()) + 1) {
-        // The new enemy first, then the points, then the speed for them.
-        Gam_Generate_Enemy();
-        g.Score += 10;
-        d_.vid.Vid_Show_Panel_Score(g.Score, true);
-        g.HeroActive = g.ShotReady = true;
-        armEnemyHelper();
-        hit.setEnabled(false);
-        Gam_Calculate_Speed();
-    }
-    ++g.HitStep;
+    // The new enemy first, then the points, then the speed for them.
+    Gam_Generate_Enemy();
+    g.Score += 10;
+    d_.vid.Vid_Show_Panel_Score(g.Score, true);
+    g.HeroActive = g.ShotReady = true;
+    armEnemyHelper();
+    timer(TimerId::Hit).setEnabled(false);
+    Gam_Calculate_Speed();
 }
 
 }  // namespace zx
