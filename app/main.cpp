@@ -19,6 +19,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QString());
+    // Config.ini, its picture folders, the samples and the texts are named
+    // relative to the program's folder: work there whatever folder started us.
+    // The path is the executable's real one, so a link to it in bin/ works too.
+    QDir::setCurrent(QApplication::applicationDirPath());
 
     zx::QtSettingsStore settings;
     zx::QtDialogs dialogs;
