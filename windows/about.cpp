@@ -30,7 +30,7 @@ constexpr AboutRow kRows[] = {
     {"Name:", "The Zorbanix simulator team", Bold},
     {"Birthplace:", "C++20 and Qt 6 on Debian", Bold},
     {"Birth date:", "4th December, 2017", Bold},
-    {"Occupation:", "Desktop simulators of LCD games", Bold},
+    {"Occupation:", "Simulators of LCD games", Bold},
     {"Hobby:", "Pocket games that are clocks too", Bold | Italic},
 };
 constexpr const char* kLinkCaptions[] = {"Website:", "Email:"};
