@@ -62,6 +62,8 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void LoadSkinAndApply();
 
     const KeyMap& keyMap() const { return keyMap_; }
+    // The key settings dialog rebinds the keys and rebuilds the hints.
+    KeyMap& keyMap() { return keyMap_; }
 
     // Where the commands lead: the about box, manual and key settings; the
     // shell's "open"; the system beep (QApplication::beep when none is set).
