@@ -1,6 +1,7 @@
 // The splash window: its controls, creation step, keys, links and the launch.
 #include "windows/splash.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -174,9 +175,11 @@ void TSplashForm::buildControls() {
     connect(la_email_2, &ClickLabel::clicked, this, &TSplashForm::la_email_2Click);
     connect(btn_paypal, &ClickLabel::clicked, this, &TSplashForm::btn_paypalClick);
 
-    // Key preview: the window sees every key before the control with the focus.
+    // Key preview: the window sees every key before the control with the focus,
+    // also while the driver list is open in its own popup.
     watchKeysOf(this);
     for (QWidget* child : findChildren<QWidget*>()) watchKeysOf(child);
+    watchKeysOf(cb_sound->view());
 }
 
 void TSplashForm::watchKeysOf(QWidget* w) { w->installEventFilter(this); }
@@ -222,6 +225,9 @@ void TSplashForm::btn_playClick() {
     const int mode = soundModeFromText(cb_sound->currentText().toStdString());
     if (mode == kSoundModeUnset) return;  // no driver chosen: nothing to launch with
     launched_ = true;
+    // The device window's first activation may come only now, with the
+    // launch; the splash must not come back over the running device then.
+    splashPending_ = false;
 
     // Stored before sound starts, so that a failure below can overwrite it.
     settings_.WriteInteger("SoundMode", mode);
@@ -258,9 +264,23 @@ void TSplashForm::FormKeyDown(int virtualKey) {
 bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         // A key the focused control ignores travels on to its parents; it is
-        // handled only where it arrived first.
-        QWidget* first = focusWidget() ? focusWidget() : this;
-        if (watched == first) FormKeyDown(virtualKeyOf(*static_cast<QKeyEvent*>(event)));
+        // handled only where it arrived first: in the driver list while it is
+        // open (its own handling may already have closed it), or else the
+        // control with the focus.
+        QAbstractItemView* list = cb_sound->view();
+        const bool inList = watched == list;
+        QWidget* first = inList ? list : focusWidget() ? focusWidget() : this;
+        if (watched != first) return QWidget::eventFilter(watched, event);
+        const int vk = virtualKeyOf(*static_cast<QKeyEvent*>(event));
+        if (inList && (vk == kVkEnter || vk == kVkDigit1 || vk == kVkEscape)) {
+            // The list closes first; a launch takes the highlighted driver.
+            if (vk != kVkEscape && list->currentIndex().isValid())
+                cb_sound->setCurrentIndex(list->currentIndex().row());
+            cb_sound->hidePopup();
+            FormKeyDown(vk);
+            return true;
+        }
+        FormKeyDown(vk);
     }
     return QWidget::eventFilter(watched, event);  // the key goes on to its control
 }

@@ -93,10 +93,12 @@ TEST_F(SplashTest, LaunchStoresTheDriverBeforeSoundAndTheBoxAfterOnlyOnce) {
     TSplashForm& f = createActive();
     pick(0);
     f.chb_splashscreen->setChecked(false);
+    ASSERT_TRUE(splashPending);  // the device window has not been activated yet
     f.btn_playClick();
     EXPECT_THAT(log, ElementsAre("SoundMode=0", "Snd_Init 0", "SplashScreen=0", "tick off",
                                  "centre", "startup"));
     EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(splashPending);  // so its activation now cannot bring the splash back
 
     f.show();  // even if something shows it again, it does not launch twice
     f.btn_playClick();
