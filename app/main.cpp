@@ -4,6 +4,7 @@
 
 #include "app/dialogs.h"
 #include "app/form1.h"
+#include "app/quit_signals.h"
 #include "config/qt_settings_store.h"
 #include "device/clock.h"
 #include "device/random.h"
@@ -14,6 +15,15 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QString());
+    // A logout or a kill ends the program as Exit does, with sound closed;
+    // every setting is on disk already. Start-up's message boxes included.
+    zx::TForm1* device = nullptr;
+    bool quitRequested = false;
+    zx::QuitSignals quitSignals([&] {
+        quitRequested = true;
+        if (device) device->device().snd.Snd_Close();
+        QCoreApplication::quit();
+    });
 
     zx::QtSettingsStore settings;
     zx::QtDialogs dialogs;
@@ -25,9 +35,11 @@ int main(int argc, char** argv) {
         std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
 
     zx::TForm1 form1({settings, dialogs, clock, random, sound, QApplication::applicationDirPath()});
+    device = &form1;
     // Created last and visible, unless it launches the device at once.
     zx::TSplashForm splashForm(form1, settings, dialogs, shell, form1.SplashPending);
     form1.setSplashForm(&splashForm);
+    if (quitRequested) return 0;
 
     // The device window is shown (off-screen until the launch) and activated
     // as the loop starts; its first activation brings the splash to the front.

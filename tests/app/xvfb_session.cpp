@@ -99,6 +99,12 @@ void ProgramFolder::writeSettings(const QString& generalSection) const {
     f.write(("[General]\n" + generalSection).toUtf8());
 }
 
+QString ProgramFolder::settingsText() const {
+    QFile f(config_.filePath("Orvalle/Zorbax50.conf"));
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll());
+}
+
 void ProgramFolder::start(const QString& display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", display);
