@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "app/dialogs.h"
 #include "config/settings_store.h"
@@ -115,12 +116,10 @@ void TSplashForm::buildControls() {
 
     im_background = new QLabel(this);
     im_background->setGeometry(0, 0, kClientWidth, kClientHeight);
-    im_background->setPixmap(pixmapOf(splashBackground()));
 
     im_box_picture = new QLabel(this);
     im_box_picture->setGeometry(0, 56, 460, 160);
     im_box_picture->setAlignment(Qt::AlignCenter);
-    im_box_picture->setPixmap(pixmapOf(splashBoxPicture()));
 
     for (const LabelEntry& s : kLabels) this->*s.member = makeLabel<QLabel>(this, s.look);
     la_website_2 = makeLabel<ClickLabel>(this, kWebsiteLink);
@@ -142,19 +141,16 @@ void TSplashForm::buildControls() {
 
     btn_play = new ClickLabel(this);
     btn_play->setGeometry(116, 340, 107, 30);
-    btn_play->setPixmap(pixmapOf(splashPlayPicture(true)));
     btn_play->setCursor(Qt::PointingHandCursor);
 
     btn_play_disabled = new QLabel(this);
     btn_play_disabled->setGeometry(116, 340, 107, 30);
-    btn_play_disabled->setPixmap(pixmapOf(splashPlayPicture(false)));
     btn_play_disabled->setCursor(Qt::WhatsThisCursor);
     btn_play_disabled->setToolTip(QString::fromLatin1(kPlayHint));
     btn_play_disabled->hide();
 
     btn_paypal = new ClickLabel(this);
     btn_paypal->setGeometry(237, 340, 107, 30);
-    btn_paypal->setPixmap(pixmapOf(splashDonatePicture()));
     btn_paypal->setCursor(Qt::PointingHandCursor);
 
     chb_splashscreen = new QCheckBox(QStringLiteral("Display this splash screen at startup"), this);
@@ -183,6 +179,20 @@ void TSplashForm::buildControls() {
 }
 
 void TSplashForm::watchKeysOf(QWidget* w) { w->installEventFilter(this); }
+
+void TSplashForm::showEvent(QShowEvent* event) {
+    // The pictures are decoded at the first showing: a start that launches
+    // at once never shows the window and never needs them.
+    if (!picturesLoaded_) {
+        picturesLoaded_ = true;
+        im_background->setPixmap(pixmapOf(splashBackground()));
+        im_box_picture->setPixmap(pixmapOf(splashBoxPicture()));
+        btn_play->setPixmap(pixmapOf(splashPlayPicture(true)));
+        btn_play_disabled->setPixmap(pixmapOf(splashPlayPicture(false)));
+        btn_paypal->setPixmap(pixmapOf(splashDonatePicture()));
+    }
+    QWidget::showEvent(event);
+}
 
 void TSplashForm::FormCreate() {
     la_game_title->setText(QStringLiteral("Zorbanix (Quentrel, Tikkabo) Simulator"));
