@@ -18,28 +18,66 @@ const QImage& FacePainter::stretched(const Picture& p, QSize size) {
     return stretched_;
 }
 
-void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) {
-    const WindowLook& look = face.look();
-    painter.fillRect(area, QColor::fromRgb(look.background));
-    for (Ctl id : kDrawingOrder) {
-        const Control& c = face[id];
-        if (!c.visible || !c.picture || c.rect.empty()) continue;
-        const QRect box = qrect(c.rect);
-        const QRect visibleBox = box.intersected(area);
-        if (visibleBox.isEmpty()) continue;
-        const Picture& pic = *c.picture;
-        painter.save();
-        painter.setClipRect(visibleBox);
-        if (c.stretch) {
-            painter.drawImage(box.topLeft(), stretched(pic, box.size()));
-        } else if (id == Ctl::im_backdrop) {
-            // The backdrop sits centred at its own size.
-            painter.drawImage(box.x() + (box.width() - pic.width) / 2,
-                              box.y() + (box.height() - pic.height) / 2, toQImage(pic));
-        } else {
-            painter.drawImage(box.topLeft(), toQImage(pic));
+bool FacePainter::opaque(const PictureRef& p) {
+    auto it = opaque_.find(p.get());
+    // A picture freed and another made at the same address is looked at anew.
+    if (it != opaque_.end() && it->second.picture.lock() == p) return it->second.opaque;
+    bool all = true;
+    for (std::uint32_t px : p->pixels) {
+        if ((px >> 24) != 0xFF) {
+            all = false;
+            break;
         }
-        painter.restore();
+    }
+    if (opaque_.size() > 512) opaque_.clear();
+    opaque_[p.get()] = {p, all};
+    return all;
+}
+
+// Where a control's picture lands, before any clipping to the area: at the
+// box's corner at its own size, stretched over the box, or for the backdrop
+// centred in it; never outside the box.
+static QRect pictureBox(Ctl id, const Control& c) {
+    const QRect box = qrect(c.rect);
+    if (c.stretch) return box;
+    const Picture& pic = *c.picture;
+    QPoint origin = box.topLeft();
+    if (id == Ctl::im_backdrop)
+        origin += QPoint((box.width() - pic.width) / 2, (box.height() - pic.height) / 2);
+    return QRect(origin, QSize(pic.width, pic.height));
+}
+
+static bool drawable(const Control& c) { return c.visible && c.picture && !c.rect.empty(); }
+
+void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) {
+    // Nothing beneath the topmost opaque picture that covers the whole area
+    // shows: painting starts there, without the background fill.
+    std::size_t first = 0;
+    bool covered = false;
+    for (std::size_t i = kDrawingOrder.size(); i-- > 0 && !covered;) {
+        const Control& c = face[kDrawingOrder[i]];
+        if (!drawable(c)) continue;
+        const QRect landed = pictureBox(kDrawingOrder[i], c).intersected(qrect(c.rect));
+        if (landed.contains(area) && opaque(c.picture)) {
+            first = i;
+            covered = true;
+        }
+    }
+    if (!covered) painter.fillRect(area, QColor::fromRgb(face.look().background));
+
+    for (std::size_t i = first; i < kDrawingOrder.size(); ++i) {
+        const Ctl id = kDrawingOrder[i];
+        const Control& c = face[id];
+        if (!drawable(c)) continue;
+        const QRect landed = pictureBox(id, c);
+        const QRect target = landed.intersected(qrect(c.rect)).intersected(area);
+        if (target.isEmpty()) continue;
+        // The part of the picture under the target, drawn without a clip.
+        const QRect source = target.translated(-landed.topLeft());
+        if (c.stretch)
+            painter.drawImage(target.topLeft(), stretched(*c.picture, landed.size()), source);
+        else
+            painter.drawImage(target.topLeft(), toQImage(*c.picture), source);
     }
 }
 

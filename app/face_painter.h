@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <memory>
+#include <unordered_map>
 
 #include "display/face.h"
 
@@ -24,10 +26,17 @@ class FacePainter {
 
   private:
     const QImage& stretched(const Picture& p, QSize size);
+    // True when every pixel of the picture is opaque; remembered per picture.
+    bool opaque(const PictureRef& p);
 
     // The stretched backdrop is scaled once, not on every paint.
     const Picture* stretchedFrom_ = nullptr;
     QImage stretched_;
+    struct Opacity {
+        std::weak_ptr<const Picture> picture;
+        bool opaque = false;
+    };
+    std::unordered_map<const Picture*, Opacity> opaque_;
 };
 
 }  // namespace zx
