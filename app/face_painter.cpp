@@ -1,6 +1,8 @@
 // Face painting and the window mask.
 #include "app/face_painter.h"
 
+#include <algorithm>
+
 namespace zx {
 
 QImage toQImage(const Picture& p) {
@@ -18,20 +20,39 @@ const QImage& FacePainter::stretched(const Picture& p, QSize size) {
     return stretched_;
 }
 
-bool FacePainter::opaque(const PictureRef& p) {
-    auto it = opaque_.find(p.get());
-    // A picture freed and another made at the same address is looked at anew.
-    if (it != opaque_.end() && it->second.picture.lock() == p) return it->second.opaque;
-    bool all = true;
-    for (std::uint32_t px : p->pixels) {
-        if ((px >> 24) != 0xFF) {
-            all = false;
-            break;
+const FacePainter::Seen& FacePainter::seen(const PictureRef& p) {
+    auto it = seen_.find(p.get());
+    // While the remembered picture lives, no other can share its address; a
+    // picture freed and another made there is looked at anew.
+    if (it != seen_.end() && !it->second.picture.expired()) return it->second;
+    if (seen_.size() > 1024) seen_.clear();
+    Seen& s = seen_[p.get()];
+    s.picture = p;
+    s.image = toQImage(*p);
+    // Each tile is opaque, clear or mixed: start from "both" and strike out.
+    const int w = std::max(p->width, 0), h = std::max(p->height, 0), t = Seen::kTile;
+    s.tilesWide = (w + t - 1) / t;
+    s.tiles.assign(std::size_t(s.tilesWide) * ((h + t - 1) / t), Seen::kOpaque | Seen::kClear);
+    for (int y = 0; y < h; ++y) {
+        const std::uint32_t* row = p->pixels.data() + std::size_t(y) * w;
+        std::uint8_t* tiles = s.tiles.data() + std::size_t(y / t) * s.tilesWide;
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t alpha = row[x] >> 24;
+            if (alpha != 0xFF) tiles[x / t] &= ~Seen::kOpaque;
+            if (alpha != 0) tiles[x / t] &= ~Seen::kClear;
         }
     }
-    if (opaque_.size() > 512) opaque_.clear();
-    opaque_[p.get()] = {p, all};
-    return all;
+    return s;
+}
+
+bool FacePainter::Seen::all(const QRect& r, std::uint8_t kind) const {
+    const int t = kTile, tilesHigh = tilesWide ? int(tiles.size()) / tilesWide : 0;
+    if (r.isEmpty() || r.left() < 0 || r.top() < 0) return false;
+    if (r.right() / t >= tilesWide || r.bottom() / t >= tilesHigh) return false;
+    for (int ty = r.top() / t; ty <= r.bottom() / t; ++ty)
+        for (int tx = r.left() / t; tx <= r.right() / t; ++tx)
+            if (!(tiles[std::size_t(ty) * tilesWide + tx] & kind)) return false;
+    return true;
 }
 
 // Where a control's picture lands, before any clipping to the area: at the
@@ -47,7 +68,14 @@ static QRect pictureBox(Ctl id, const Control& c) {
     return QRect(origin, QSize(pic.width, pic.height));
 }
 
-static bool drawable(const Control& c) { return c.visible && c.picture && !c.rect.empty(); }
+// A visible picture whose box meets the area; plain integer tests, as most
+// controls lie elsewhere and this runs for each of them on every paint.
+static bool drawnIn(const Control& c, const QRect& a) {
+    if (!c.visible || !c.picture || c.rect.empty()) return false;
+    const std::int64_t ax = a.x(), ay = a.y();
+    return c.rect.x < ax + a.width() && ax < std::int64_t(c.rect.x) + c.rect.w &&
+           c.rect.y < ay + a.height() && ay < std::int64_t(c.rect.y) + c.rect.h;
+}
 
 void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) {
     // Nothing beneath the topmost opaque picture that covers the whole area
@@ -56,29 +84,41 @@ void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) 
     bool covered = false;
     for (std::size_t i = kDrawingOrder.size(); i-- > 0 && !covered;) {
         const Control& c = face[kDrawingOrder[i]];
-        if (!drawable(c)) continue;
-        const QRect landed = pictureBox(kDrawingOrder[i], c).intersected(qrect(c.rect));
-        if (landed.contains(area) && opaque(c.picture)) {
+        if (!drawnIn(c, area)) continue;
+        const QRect landed = pictureBox(kDrawingOrder[i], c);
+        if (c.stretch || !landed.intersected(qrect(c.rect)).contains(area)) continue;
+        if (seen(c.picture).all(area.translated(-landed.topLeft()), Seen::kOpaque)) {
             first = i;
             covered = true;
         }
     }
     if (!covered) painter.fillRect(area, QColor::fromRgb(face.look().background));
 
+    // One clip for the area, dropped at the end (a saved state costs more
+    // than the painting of a segment); a picture that overhangs its box is
+    // cut to the box through its source rectangle instead.
+    painter.setClipRect(area);
     for (std::size_t i = first; i < kDrawingOrder.size(); ++i) {
         const Ctl id = kDrawingOrder[i];
         const Control& c = face[id];
-        if (!drawable(c)) continue;
+        if (!drawnIn(c, area)) continue;
         const QRect landed = pictureBox(id, c);
-        const QRect target = landed.intersected(qrect(c.rect)).intersected(area);
-        if (target.isEmpty()) continue;
-        // The part of the picture under the target, drawn without a clip.
-        const QRect source = target.translated(-landed.topLeft());
-        if (c.stretch)
-            painter.drawImage(target.topLeft(), stretched(*c.picture, landed.size()), source);
-        else
-            painter.drawImage(target.topLeft(), toQImage(*c.picture), source);
+        const QRect box = qrect(c.rect);
+        if (c.stretch) {
+            painter.drawImage(landed.topLeft(), stretched(*c.picture, landed.size()));
+        } else if (box.contains(landed)) {
+            // A picture with nothing to show in the area costs nothing.
+            const Seen& pic = seen(c.picture);
+            if (!pic.all(area.translated(-landed.topLeft()), Seen::kClear))
+                painter.drawImage(landed.topLeft(), pic.image);
+        } else {
+            const QRect target = landed.intersected(box).intersected(area);
+            if (target.isEmpty()) continue;
+            painter.drawImage(target.topLeft(), seen(c.picture).image,
+                              target.translated(-landed.topLeft()));
+        }
     }
+    painter.setClipping(false);
 }
 
 QImage FacePainter::render(const Face& face) {

@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "display/face.h"
 
@@ -26,17 +27,25 @@ class FacePainter {
 
   private:
     const QImage& stretched(const Picture& p, QSize size);
-    // True when every pixel of the picture is opaque; remembered per picture.
-    bool opaque(const PictureRef& p);
+    // What painting needs of a picture, worked out once: its pixels as a
+    // QImage and, for each tile of kTile x kTile pixels, whether it is all
+    // opaque, all clear or mixed.
+    struct Seen {
+        static constexpr int kTile = 8;
+        static constexpr std::uint8_t kOpaque = 1, kClear = 2;
+        std::weak_ptr<const Picture> picture;
+        QImage image;
+        int tilesWide = 0;
+        std::vector<std::uint8_t> tiles;
+        // True when every tile under r (in picture coordinates) is of the kind.
+        bool all(const QRect& r, std::uint8_t kind) const;
+    };
+    const Seen& seen(const PictureRef& p);
 
     // The stretched backdrop is scaled once, not on every paint.
     const Picture* stretchedFrom_ = nullptr;
     QImage stretched_;
-    struct Opacity {
-        std::weak_ptr<const Picture> picture;
-        bool opaque = false;
-    };
-    std::unordered_map<const Picture*, Opacity> opaque_;
+    std::unordered_map<const Picture*, Seen> seen_;
 };
 
 }  // namespace zx
