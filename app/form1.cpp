@@ -18,13 +18,14 @@ static const char* const kTitle = "Zorbanix (Quentrel, Tikkabo) Simulator";
 TForm1::TForm1(Form1Deps deps)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       deps_(deps),
-      device_(deps.clock, deps.random, deps.sound),
+      device_(deps.clock, deps.random, deps.sound, deps.settings),
       host_(device_.timers, this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The cursor follows the control under the pointer, held button or not.
     setMouseTracking(true);
     setWindowTitle(QString::fromLatin1(kTitle));
     device_.face.setObserver(this);
+    createMenus();
     FormCreate();
 }
 
@@ -41,11 +42,12 @@ void TForm1::FormCreate() {
     move(-screen.width(), -screen.height());
     // The segment groups and the control table are fixed data of the core.
     FullscreenMode = deps_.settings.ReadBool("FullscreenMode", true);
+    menuItem(MenuCommand::Fullscreen)->setChecked(FullscreenMode);
     LoadSkinAndApply();
     GameMenuOpen = false;
     keyMap_.load(deps_.settings);
     keyMap_.UpdateButtonHints();
-    GameState& game = device_.state.game;
+    GameState& game = device_.game.state;
     game.HiScoreA = deps_.settings.ReadInteger("HiScore1", game.HiScoreA);
     game.HiScoreB = deps_.settings.ReadInteger("HiScore2", game.HiScoreB);
     device_.state.KeyHeld = device_.state.GameAHeld = device_.state.GameBHeld = false;
@@ -102,6 +104,11 @@ void TForm1::terminate() {
 
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    // Disabled (key settings open) or left for another window: the release
+    // of a held key would go elsewhere.
+    if ((event->type() == QEvent::EnabledChange && !isEnabled()) ||
+        (event->type() == QEvent::ActivationChange && !isActiveWindow()))
+        releaseHeldInput();
     QWidget::changeEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "app/dialogs.h"
 #include "app/face_painter.h"
@@ -13,10 +14,17 @@
 #include "config/settings_store.h"
 #include "device/device.h"
 #include "input/key_map.h"
+#include "input/key_repeat.h"
 #include "sound/sound_backend.h"
+#include "windows/game_menu.h"
+#include "windows/popup_menu.h"
 #include "windows/splash.h"
 
 namespace zx {
+
+class AuxWindows;
+class Beeper;
+class Shell;
 
 // What the device window is built from: the settings, the message boxes, the
 // clock and random source, and the folder that holds Config.ini.
@@ -45,7 +53,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
 
     // What the splash window's launch asks of the device window.
     bool Snd_Init(int soundMode) override;
-    void setSplashScreenTick(bool on) override { splashScreenTick_ = on; }
+    void setSplashScreenTick(bool on) override;
     // Puts the window's top-left corner at the screen's centre, clamped at 0.
     void centreOnScreen() override;
     void enterStartupMode() override;
@@ -56,6 +64,26 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
 
     const KeyMap& keyMap() const { return keyMap_; }
 
+    // Where the commands lead: the about box, manual and key settings; the
+    // shell's "open"; the system beep (QApplication::beep when none is set).
+    void setAuxWindows(AuxWindows* w) { aux_ = w; }
+    void setShell(Shell* s) { shell_ = s; }
+    void setBeeper(Beeper* b) { beeper_ = b; }
+
+    // The popup menu and the in-game menu.
+    QMenu* pm_0_menu() const { return popup_->pm_0_menu; }
+    QAction* menuItem(MenuCommand c) const;
+    bool gameMenuOpen() const { return GameMenuOpen; }
+    const GameMenu& gameMenu() const { return gameMenu_; }
+    void pm_0_menuPopup();
+    void runCommand(MenuCommand c);
+    void pm_8_hiscoreClick();
+    void pm_10_fullscreenClick();
+    void pm_11_splashscreenClick();
+    void btn_game_menu_topClick();
+    // Builds or removes the in-game menu after GameMenuOpen.
+    void Vid_Display_Game_Menu();
+
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -63,11 +91,17 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    void createMenus();
+    void openWithShell(const char* fileName);
+    // Lets go of every device button held by a key or the mouse.
+    void releaseHeldInput();
     void FormCreate();
     void FormActivate();
     void areaChanged(const Rect& r) override;
@@ -85,6 +119,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     TimerHost host_;
     FacePainter painter_;
     KeyMap keyMap_;
+    KeyRepeatFilter keyRepeat_;
     std::optional<Ctl> pressedImage_;  // the image that took the mouse press
     int DragStartX = 0;
     int DragStartY = 0;
@@ -93,6 +128,12 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     bool terminationRequested_ = false;
     bool splashScreenTick_ = false;
     QWidget* splashForm_ = nullptr;
+    std::unique_ptr<PopupMenu> popup_;
+    GameMenu gameMenu_;
+    std::set<std::uint16_t> heldKeys_;  // bound keys down on this window
+    AuxWindows* aux_ = nullptr;
+    Shell* shell_ = nullptr;
+    Beeper* beeper_ = nullptr;
 };
 
 }  // namespace zx

@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "input/button_dispatch.h"
 #include "input/qt_key_translation.h"
+#include "input/x11_key_state.h"
 
 namespace zx {
 
@@ -26,7 +27,7 @@ void TForm1::updateCursor(QPoint p) {
     const auto c = controlAt(p);
     if (c == Ctl::btn_set_top)
         setCursor(Qt::WhatsThisCursor);
-    else if (c && buttonOfImage(*c))
+    else if (c && (buttonOfImage(*c) || *c == Ctl::btn_game_menu_top))
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
@@ -47,17 +48,32 @@ bool TForm1::event(QEvent* e) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    const auto vk = deviceKeyOf(*event);
-    if (!vk) return;
+    const std::uint16_t vk = virtualKeyOf(*event);
+    if (vk == 0) return;
     host_.sync();
-    FormKeyDown(device_, keyMap_.KeyBindings, *vk);
+    if (keyRepeat_.onPress(vk, event->isAutoRepeat()) == KeyRepeatFilter::Action::Press) {
+        heldKeys_.insert(vk);
+        FormKeyDown(device_, keyMap_.KeyBindings, vk);
+    } else {
+        FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
+    }
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
-    const auto vk = deviceKeyOf(*event);
-    if (!vk) return;
+    const std::uint16_t vk = virtualKeyOf(*event);
+    if (vk == 0) return;
+    const bool stillDown = !event->isAutoRepeat() && keyIsDown(event->nativeScanCode());
+    if (keyRepeat_.onRelease(vk, event->isAutoRepeat(), stillDown) == KeyRepeatFilter::Action::Drop)
+        return;
     host_.sync();
-    FormKeyUp(device_, keyMap_.KeyBindings, *vk);
+    heldKeys_.erase(vk);
+    FormKeyUp(device_, keyMap_.KeyBindings, vk);
+}
+
+void TForm1::focusOutEvent(QFocusEvent* event) {
+    // Releases of keys held now go to another window.
+    keyRepeat_.reset();
+    QWidget::focusOutEvent(event);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
@@ -96,6 +112,8 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     host_.sync();
     const Ctl c = *pressedImage_;
     pressedImage_.reset();
+    if (c == Ctl::btn_game_menu_top && controlAt(event->position().toPoint()) == c)
+        btn_game_menu_topClick();
     buttonImageMouseUp(device_, c, MouseButton::Left);
 }
 

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     // Created last and visible, unless it launches the device at once.
     zx::TSplashForm splashForm(form1, settings, dialogs, shell, form1.SplashPending);
     form1.setSplashForm(&splashForm);
+    form1.setShell(&shell);
     if (quitRequested) return 0;
 
     // The device window is shown (off-screen until the launch) and activated

@@ -3,8 +3,11 @@
 
 namespace zx {
 
-Device::Device(Clock& clock, Random& random, SoundBackend& soundBackend)
-    : snd(soundBackend, state.DeviceSoundOn), clock_(clock), random_(random) {
+Device::Device(Clock& clock, Random& random, SoundBackend& soundBackend, SettingsStore& settings)
+    : snd(soundBackend, state.DeviceSoundOn),
+      game({face, vid, snd, timers, random, settings, state, *this}),
+      clock_(clock),
+      random_(random) {
     // The device is neither copied nor moved, so the handlers may keep `this`.
     timers.setHandler(TimerId::Startup, [this] { Timer_StartupTimer(); });
     timers.setHandler(TimerId::Clock, [this] { Timer_ClockTimer(); });

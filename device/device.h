@@ -2,61 +2,39 @@
 // from its collaborators. It includes nothing of the GUI.
 #pragma once
 
+#include "config/settings_store.h"
 #include "device/clock.h"
+#include "device/device_state.h"
 #include "device/random.h"
 #include "device/timers.h"
 #include "display/display.h"
 #include "display/face.h"
-#include "game/game_state.h"
+#include "game/game.h"
 #include "sound/sound.h"
 
 namespace zx {
 
-// The device modes: what the LCD shows and what the mode buttons do.
-namespace mode {
-inline constexpr int Startup = 0;
-inline constexpr int Time1 = 1;
-inline constexpr int Time2 = 2;
-inline constexpr int Alarm = 3;
-inline constexpr int Date = 4;
-inline constexpr int Chrono = 5;
-inline constexpr int GameAReady = 6;
-inline constexpr int GameBReady = 7;
-inline constexpr int GameA = 8;
-inline constexpr int GameB = 9;
-inline constexpr int GameOver = 10;
-}  // namespace mode
-
-// Mode, latches and the game sound flag.
-struct DeviceState {
-    int DeviceMode = 0;
-    bool KeyHeld = false;  // shared by TIME, left, right and the shoot buttons
-    bool GameAHeld = false;
-    bool GameBHeld = false;
-    bool DeviceSoundOn = false;
-    GameState game;
-};
-
-class Device {
+class Device : private GameHost {
   public:
-    // Registers the handlers of the timers the device owns.
-    Device(Clock& clock, Random& random, SoundBackend& soundBackend);
+    // Registers the handlers of the timers the device owns; the game
+    // registers its own.
+    Device(Clock& clock, Random& random, SoundBackend& soundBackend, SettingsStore& settings);
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
 
     Face face;
     Scheduler timers;
     DeviceState state;
-    Display vid{face, state.game};
     Sound snd;  // plays only while state.DeviceSoundOn
+    Game game;  // holds a reference to vid, which it uses only once play starts
+    Display vid{face, game.state};
 
     Clock& clock() { return clock_; }
     Random& random() { return random_; }
 
     // Mode cycle: builds the face of state.DeviceMode and starts what it runs.
-    void Gam_Set_Mode();
-    void Gam_Stop_All_Timers();
-    void Gam_Game_Start();
+    void Gam_Set_Mode() override;
+    void Gam_Stop_All_Timers() override;
 
     // The mode buttons.
     void Inp_time_down();

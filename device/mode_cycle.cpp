@@ -45,7 +45,7 @@ void Device::Gam_Set_Mode() {
         case mode::GameA:
         case mode::GameB:
             // The ready face stays on the LCD while the game starts.
-            Gam_Game_Start();
+            game.Gam_Game_Start();
             break;
         default:
             // Game over is only ever set by the game itself; nothing to build.
@@ -69,7 +69,7 @@ void Device::enterTimeFace() {
 }
 
 void Device::enterReadyFace(int readyMode) {
-    GameState& g = state.game;
+    GameState& g = game.state;
     Gam_Stop_All_Timers();
     vid.Vid_Show_All(false);
     const bool gameA = readyMode == mode::GameAReady;

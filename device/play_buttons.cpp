@@ -16,7 +16,7 @@ void Device::Inp_left_down() {
         state.DeviceSoundOn = false;
         face.setVisible(Ctl::im_panel_sound, false);
     }
-    GameState& g = state.game;
+    GameState& g = game.state;
     if (g.HeroActive && g.HeroPosition > 1) {
         vid.Vid_Show_Hero(g.HeroPosition, false);
         --g.HeroPosition;
@@ -33,7 +33,7 @@ void Device::Inp_right_down() {
     face.setVisible(Ctl::btn_right_down, true);
     if (state.KeyHeld) return;
     state.KeyHeld = true;
-    GameState& g = state.game;
+    GameState& g = game.state;
     if (g.HeroActive && g.HeroPosition < 3) {
         vid.Vid_Show_Hero(g.HeroPosition, false);
         ++g.HeroPosition;
@@ -47,7 +47,7 @@ void Device::Inp_right_up() {
 }
 
 void Device::Inp_shoot_down() {
-    GameState& g = state.game;
+    GameState& g = game.state;
     // Outside play the shoot buttons leave the shared latch alone.
     if (!g.HeroActive) return;
     if (state.KeyHeld) return;

@@ -5,11 +5,17 @@ namespace zx {
 
 void Timer::arm() {
     deadline_ = owner_->now_ + interval_;
+    // Armed by a handler that ran late (the event loop stalled): counting from
+    // the stale due time would make the step machine burst through its steps,
+    // so it resumes at its own pace from the present instead.
+    if (owner_->advancing_ && deadline_ <= owner_->target_) deadline_ = owner_->target_ + interval_;
     armedSeq_ = ++owner_->seq_;
     owner_->rescheduled();
 }
 
 void Timer::setInterval(int ms) {
+    // Below a millisecond a timer would never let time pass.
+    if (ms < 1) ms = 1;
     if (ms == interval_) return;
     interval_ = ms;
     if (enabled_) arm();
@@ -53,6 +59,7 @@ std::optional<Millis> Scheduler::nextDeadline() const {
 void Scheduler::advance_to(Millis t) {
     if (t < now_) t = now_;
     advancing_ = true;
+    target_ = t;
     while (Timer* tm = nextDue(t)) {
         const Millis due = tm->deadline_;
         now_ = due;
@@ -63,6 +70,7 @@ void Scheduler::advance_to(Millis t) {
         tm->deadline_ = next;
         tm->armedSeq_ = ++seq_;
         if (tm->handler_) tm->handler_();
+        if (afterTick_) afterTick_(TimerId(tm - timers_.data()));
     }
     now_ = t;
     advancing_ = false;

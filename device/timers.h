@@ -36,7 +36,7 @@ class Timer {
   public:
     int interval() const { return interval_; }
     bool enabled() const { return enabled_; }
-    void setInterval(int ms);
+    void setInterval(int ms);  // at least 1 ms
     void setEnabled(bool on);
     // The time of the next tick; meaningful only while enabled.
     Millis deadline() const { return deadline_; }
@@ -56,7 +56,8 @@ class Timer {
 // Knows only milliseconds since start. advance_to(t) fires every tick due up
 // to t in deadline order, ties in arming order, each handler to completion.
 // A timer that is more than a period late ticks once and resumes its period
-// from t: no burst of catch-up ticks after a stall.
+// from t, and a timer armed by a late handler counts from t: no burst of
+// catch-up ticks after a stall.
 class Scheduler {
   public:
     Scheduler();
@@ -75,6 +76,9 @@ class Scheduler {
     // Called whenever the earliest deadline may have moved, so that a host can
     // re-aim its single real timer.
     void setOnReschedule(std::function<void()> f) { onReschedule_ = std::move(f); }
+    // Called after every handler has run, for observers that check the
+    // device between ticks.
+    void setAfterTick(std::function<void(TimerId)> f) { afterTick_ = std::move(f); }
 
   private:
     friend class Timer;
@@ -83,9 +87,11 @@ class Scheduler {
 
     std::array<Timer, kTimerCount> timers_{};
     Millis now_ = 0;
+    Millis target_ = 0;  // the time advance_to is bringing the timers up to
     std::uint64_t seq_ = 0;
     bool advancing_ = false;
     std::function<void()> onReschedule_;
+    std::function<void(TimerId)> afterTick_;
 };
 
 std::string_view timerName(TimerId id);

@@ -65,6 +65,12 @@ bool FormKeyUp(Device& device, const KeyBindingTable& bindings, std::uint16_t vk
     return button.has_value();
 }
 
+bool FormKeyRepeat(Device& device, const KeyBindingTable& bindings, std::uint16_t vk) {
+    const auto button = boundButton(bindings, vk);
+    if (button) device.face.setVisible(actionsOf(*button).pressed, true);
+    return button.has_value();
+}
+
 std::optional<DeviceButton> buttonOfImage(Ctl image) {
     for (int i = 0; i < kBindingCount; ++i)
         if (kActions[i].image == image) return DeviceButton(i);

@@ -23,6 +23,8 @@ std::optional<DeviceButton> boundButton(const KeyBindingTable& bindings, std::ui
 // whether a binding took the key.
 bool FormKeyDown(Device& device, const KeyBindingTable& bindings, std::uint16_t vk);
 bool FormKeyUp(Device& device, const KeyBindingTable& bindings, std::uint16_t vk);
+// A held key's repeated press only shows the bound button pressed again.
+bool FormKeyRepeat(Device& device, const KeyBindingTable& bindings, std::uint16_t vk);
 
 // The device button of a button image (btn_..._top), if it is one.
 std::optional<DeviceButton> buttonOfImage(Ctl image);

@@ -5,11 +5,11 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   libsdl2-dev libsdl2-mixer-dev
   libpng-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-utils openbox
+  xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
   fonts-dejavu-core fonts-liberation
 )
 

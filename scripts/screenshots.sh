@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Photographs the real program under Xvfb for the README: the start-up face,
-# the time face, a game-ready face and full-screen mode.
+# the time face, a game-ready face, a game in play, full-screen mode, the popup
+# menu and the in-game menu.
 # Usage: scripts/screenshots.sh [build folder]   (default: <repo>/build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -73,9 +74,30 @@ shoot_window time_face.png
 click 306 295                      # GAME A: the ready face, then the start on release
 sleep 0.6
 shoot_window game_ready.png
+sleep 3.6                          # the start tune, then the first saucer
+xdotool key --window "$win" Right
+sleep 0.4
+xdotool keydown --window "$win" ctrl
+sleep 0.12                         # the shot on its way up
+shoot_window game_play.png
+xdotool keyup --window "$win" ctrl
+# A right click on the case: the popup menu, cut with the window beside it.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove --window "$win" 330 70 click 3
+sleep 0.6
+import -window root -crop "$((WIDTH + 160))x$((HEIGHT + 80))+${X}+${Y}" +repage "$out/popup_menu.png"
+echo "wrote docs/popup_menu.png"
+xdotool key Escape
 stop
 
 start 1
 import -window root "$out/fullscreen.png"
 echo "wrote docs/fullscreen.png"
+# The menu button in the top-left corner opens the in-game menu.
+xdotool mousemove 10 10 click 1
+sleep 0.5
+xdotool mousemove 60 240
+sleep 0.3
+import -window root -crop 640x480+0+0 +repage "$out/game_menu.png"
+echo "wrote docs/game_menu.png"
 stop

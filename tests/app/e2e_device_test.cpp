@@ -5,104 +5,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QPainter>
 #include <QThread>
 #include <csignal>
 
 #include "display/controls.h"
-#include "tests/app/xvfb_session.h"
+#include "tests/app/test_skin.h"
 
 namespace zx::e2e {
 namespace {
 
-constexpr int kScreenW = 1024, kScreenH = 768;
-constexpr int kLeft = (kScreenW - 542) / 2, kTop = (kScreenH - 359) / 2;
-const QColor kBody(90, 110, 130);
-const QColor kLit(20, 40, 30);
-
-// Every digit glyph has a colour of its own, so a slot's colour tells its digit.
-QColor bigColour(int d) { return QColor(40 + 20 * d, 250 - 20 * d, 60); }
-QColor smallColour(int d) { return QColor(60, 40 + 20 * d, 250 - 20 * d); }
-
-struct TestSkin {
-    QByteArray ini = "[Fullscreen]\nBackdropFile=back.png\nBackdropStretch=1\n";
-    ProgramFolder& folder;
-
-    explicit TestSkin(ProgramFolder& f) : folder(f) {
-        QImage bg(542, 359, QImage::Format_RGB32);
-        bg.fill(QColor(255, 0, 255));
-        QPainter p(&bg);
-        p.fillRect(40, 30, 462, 299, kBody);
-        p.end();
-        picture("bg.png", bg);
-        place(Ctl::im_background, "bg.png", 0, 0, 542, 359);
-        picture("lit.png", solid(kLit, 10, 10));
-        QImage back(32, 18, QImage::Format_RGB32);
-        back.fill(QColor(30, 30, 200));
-        folder.write("Graphics/Backdrops/back.png", encoded(back, "PNG"));
-        for (int d = 0; d <= 9; ++d) {
-            picture(QString("big%1.png").arg(d), solid(bigColour(d), 12, 16));
-            picture(QString("small%1.png").arg(d), solid(smallColour(d), 8, 10));
-            place(Ctl(int(Ctl::im_panel_number_0) + d), QString("big%1.png").arg(d), 60, 300, 12,
-                  16);
-            place(Ctl(int(Ctl::im_panel_number_small_0) + d), QString("small%1.png").arg(d), 80,
-                  300, 8, 10);
-        }
-        for (int place_ = 1; place_ <= 4; ++place_)
-            place(Ctl(int(Ctl::im_panel_digit_pos_1) + place_ - 1), "", digitX(place_), 60, 12, 16);
-        place(Ctl::im_panel_digit_pos_5, "", digitX(5), 60, 8, 10);
-        int x = 100;
-        for (Ctl icon : {Ctl::im_panel_time_1, Ctl::im_panel_time_2, Ctl::im_panel_alarm,
-                         Ctl::im_panel_date, Ctl::im_panel_chrono, Ctl::im_panel_game_a,
-                         Ctl::im_panel_time_am, Ctl::im_panel_time_pm, Ctl::im_hero_2}) {
-            place(icon, "lit.png", x, 120, 10, 10);
-            x += 20;
-        }
-        folder.write("Config.ini", ini);
-    }
-    static int digitX(int place) { return 300 + 20 * place; }
-    static QImage solid(QColor c, int w, int h) {
-        QImage img(w, h, QImage::Format_RGB32);
-        img.fill(c);
-        return img;
-    }
-    void picture(const QString& name, const QImage& img) {
-        folder.write("Graphics/Skin/" + name, encoded(img, "PNG"));
-    }
-    void place(Ctl c, const QString& file, int x, int y, int w, int h) {
-        ini += QString("[Image%1]\nFilename=%2\nLeft=%3\nTop=%4\nWidth=%5\nHeight=%6\n")
-                   .arg(int(c) + 1)
-                   .arg(file)
-                   .arg(x)
-                   .arg(y)
-                   .arg(w)
-                   .arg(h)
-                   .toUtf8();
-    }
-    // Where an icon of the row stands, as index into the list above.
-    static QPoint icon(int index) { return {100 + 20 * index + 5, 125}; }
-};
-
-// The five digit places as text: digits, 's' before a small one, '_' blank.
-QString readDigits(const QImage& shot, QPoint origin) {
-    QString out;
-    for (int place = 1; place <= 5; ++place) {
-        const QColor c = shot.pixelColor(origin + QPoint(TestSkin::digitX(place) + 4, 64));
-        QChar ch = '_';
-        for (int d = 0; d <= 9; ++d) {
-            if (c == bigColour(d)) ch = QChar('0' + d);
-            if (c == smallColour(d)) {
-                out += 's';
-                ch = QChar('0' + d);
-            }
-        }
-        out += ch;
-    }
-    return out;
-}
-
+QString readDigits(const QImage& shot, QPoint origin) { return Screen{shot, origin}.digits(); }
 bool lit(const QImage& shot, QPoint origin, int iconIndex) {
-    return shot.pixelColor(origin + TestSkin::icon(iconIndex)) == kLit;
+    return Screen{shot, origin}.icon(iconIndex);
 }
 
 QString timeFace(const QTime& t) {
@@ -141,7 +55,7 @@ TEST_F(DeviceEndToEnd, ClockFacesFollowTheTimeKey) {
 
     QImage shot = waitFor([&](const QImage& s) { return readDigits(s, origin) == "8888s8"; });
     ASSERT_EQ(readDigits(shot, origin), "8888s8") << "no start-up face";
-    for (int i = 0; i < 9; ++i) EXPECT_TRUE(lit(shot, origin, i)) << i;
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(lit(shot, origin, i)) << i;
 
     const QTime before = QTime::currentTime();
     key("3");
@@ -186,7 +100,7 @@ TEST_F(DeviceEndToEnd, HeldGameKeyShowsTheReadyFaceWithTheHighScore) {
     x.tool("xdotool", {"keydown", "1"});
     QImage shot = waitFor([&](const QImage& s) { return lit(s, origin, 5); });
     EXPECT_EQ(readDigits(shot, origin), "_120_");
-    EXPECT_TRUE(lit(shot, origin, 8)) << "hero in the middle column";
+    EXPECT_EQ(Screen{shot}.column(TestSkin::hero), 2) << "hero in the middle column";
     QThread::msleep(600);  // held: still the ready face
     shot = x.screenshot();
     EXPECT_TRUE(lit(shot, origin, 5));
@@ -240,10 +154,10 @@ TEST_F(DeviceEndToEnd, FirstStartShowsTheSplashAndLaunchesSilently) {
     // Full screen, the default: the backdrop fills the screen, the face on top.
     const QImage shot = waitFor(
         [&](const QImage& s) {
-            return s.pixelColor(5, 5) == QColor(30, 30, 200) && readDigits(s, origin) == "8888s8";
+            return s.pixelColor(5, kScreenH - 5) == kBackdrop && readDigits(s, origin) == "8888s8";
         },
         15000);
-    EXPECT_EQ(shot.pixelColor(5, 5), QColor(30, 30, 200));
+    EXPECT_EQ(shot.pixelColor(5, kScreenH - 5), kBackdrop);
     EXPECT_EQ(readDigits(shot, origin), "8888s8");
     EXPECT_TRUE(
         x.tool("xdotool", {"search", "--onlyvisible", "--name", "^About this game...$"}).isEmpty());

@@ -80,12 +80,14 @@ TEST_F(EndToEnd, FullScreenFillsTheScreenWithTheBackdrop) {
     ASSERT_TRUE(waitUntil(
         [&] {
             shot = x.screenshot();
-            return !shot.isNull() && near(shot.pixelColor(3, 3), kBackdrop, 20);
+            return !shot.isNull() && near(shot.pixelColor(3, kScreenH - 3), kBackdrop, 20);
         },
         15000))
         << "no backdrop in the screen's corner";
     EXPECT_TRUE(near(shot.pixelColor(kScreenW - 3, kScreenH - 3), kBackdrop, 20));
     EXPECT_TRUE(near(shot.pixelColor(kScreenW / 2, 80), kBackdrop, 20));
+    // The game menu button in the top-left corner: its symbol on black.
+    EXPECT_TRUE(near(shot.pixelColor(3, 3), Qt::black));
     // The face sits centred on top of it, magenta and all: no colour key here.
     const int left = (kScreenW - 542) / 2, top = (kScreenH - 359) / 2;
     EXPECT_TRUE(near(shot.pixelColor(left + 60, top + 60), kBody));

@@ -13,51 +13,12 @@
 
 #include "config/qt_settings_store.h"
 #include "sound/recording_backend.h"
+#include "tests/app/form1_rig.h"
 
 namespace zx {
 namespace {
 
-struct RecordingDialogs : Dialogs {
-    QStringList errors;
-    void showError(const QString& text) override { errors << text; }
-};
-
-class Form1Test : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        QImage bg(542, 359, QImage::Format_RGB32);
-        bg.fill(QColor(255, 0, 255));
-        QPainter p(&bg);
-        p.fillRect(20, 20, 500, 319, QColor(40, 60, 80));
-        p.end();
-        QDir().mkpath(dir.filePath("Graphics/Skin"));
-        bg.save(dir.filePath("Graphics/Skin/bg.png"));
-        QImage seg(10, 10, QImage::Format_RGB32);
-        seg.fill(QColor(0, 200, 0));
-        seg.save(dir.filePath("Graphics/Skin/seg.png"));
-        QDir::setCurrent(dir.path());
-    }
-    void writeConfig(const QByteArray& text) {
-        QFile f(dir.filePath("Config.ini"));
-        f.open(QIODevice::WriteOnly);
-        f.write(text);
-    }
-    std::unique_ptr<TForm1> create() {
-        return std::make_unique<TForm1>(
-            Form1Deps{settings, dialogs, clock, random, sound, dir.path()});
-    }
-    static QSize screen() { return QGuiApplication::primaryScreen()->geometry().size(); }
-
-    QTemporaryDir dir;
-    MemorySettingsStore settings;
-    RecordingDialogs dialogs;
-    FixedClock clock;
-    SeededRandom random{1};
-    RecordingSoundBackend sound;
-    const QByteArray skin =
-        "[Image1]\nFilename=bg.png\nWidth=542\nHeight=359\n"
-        "[Image58]\nFilename=seg.png\nLeft=100\nTop=100\nWidth=10\nHeight=10\n";
-};
+using Form1Test = Form1Rig;
 
 TEST_F(Form1Test, StaysOffScreenUntilTheLaunchThenCentres) {
     settings.WriteBool("FullscreenMode", false);
@@ -194,8 +155,8 @@ TEST_F(Form1Test, ReadsTheHighScores) {
     settings.writeText("HiScore2", "abc");
     writeConfig(skin);
     auto form = create();
-    EXPECT_EQ(form->device().state.game.HiScoreA, 120);
-    EXPECT_EQ(form->device().state.game.HiScoreB, 0);
+    EXPECT_EQ(form->device().game.state.HiScoreA, 120);
+    EXPECT_EQ(form->device().game.state.HiScoreB, 0);
 }
 
 TEST_F(Form1Test, FirstActivationShowsTheSplashOnlyOnce) {
@@ -239,7 +200,7 @@ TEST_F(Form1Test, FirstStartLeavesExactlyTheSevenKeysInTheSettingsFile) {
         QtSettingsStore store;
         TForm1 form(Form1Deps{store, dialogs, clock, random, sound, dir.path()});
         EXPECT_TRUE(form.fullscreenMode());
-        EXPECT_EQ(form.device().state.game.HiScoreA, 0);
+        EXPECT_EQ(form.device().game.state.HiScoreA, 0);
     }
     QSettings written(file, QSettings::IniFormat);
     EXPECT_EQ(written.allKeys(),

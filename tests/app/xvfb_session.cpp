@@ -122,8 +122,7 @@ void ProgramFolder::writeSettings(const QString& generalSection) const {
 
 QString ProgramFolder::settingsText() const {
     QFile f(config_.filePath("Orvalle/Zorbax50.conf"));
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 void ProgramFolder::start(const QString& display) {

@@ -42,7 +42,7 @@ class ProgramFolder {
     void write(const QString& name, const QByteArray& bytes) const;
     // Writes a settings file into the private XDG_CONFIG_HOME.
     void writeSettings(const QString& generalSection) const;
-    // The settings file as the program left it.
+    // The text of the settings file as the program left it.
     QString settingsText() const;
     // Starts the program in its folder on the display.
     void start(const QString& display);

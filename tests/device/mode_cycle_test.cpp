@@ -1,7 +1,7 @@
 // The device modes, their faces and the mode buttons, in virtual time.
 #include <gtest/gtest.h>
 
-#include "tests/device/device_rig.h"
+#include "tests/rig/device_rig.h"
 
 namespace zx {
 namespace {
@@ -168,7 +168,7 @@ TEST(ClockFaces, DateAlarmAndChrono) {
 TEST(ReadyFace, GameHighScoreAndTheStartingFigures) {
     for (bool gameA : {true, false}) {
         Rig r;
-        GameState& g = r.dev.state.game;
+        GameState& g = r.game();
         g.HiScoreA = 1230;
         g.HiScoreB = 40;
         g.MissCount = 2;

@@ -1,14 +1,14 @@
 // Left, right and shoot: the shared latch, the game sound switch and the hero.
 #include <gtest/gtest.h>
 
-#include "tests/device/device_rig.h"
+#include "tests/rig/device_rig.h"
 
 namespace zx {
 namespace {
 
 // A game A ready face with the hero free to move and shoot, as during play.
 struct Playing : testing::Rig {
-    GameState& g = dev.state.game;
+    GameState& g = dev.game.state;
     Playing() {
         enter(mode::GameAReady);
         g.HeroActive = g.ShotReady = true;

@@ -145,6 +145,47 @@ TEST(Timers, NoCatchUpBurstAfterAStall) {
     EXPECT_EQ(r.ticks.size(), 3u);
 }
 
+TEST(Timers, StepMachinesResumeAtTheirOwnPaceAfterAStall) {
+    // A step machine that sets its next interval on every tick, like the
+    // game's animations, and starts a second timer on its second step.
+    Recorder r;
+    Timer& miss = r.s[TimerId::Miss];
+    Timer& move = r.s[TimerId::Enemy_Move];
+    int step = 0;
+    r.record(TimerId::Miss, [&] {
+        ++step;
+        miss.setInterval(step == 1 ? 480 : 700);
+        if (step == 2) move.setEnabled(true);
+        if (step == 3) miss.setEnabled(false);
+    });
+    r.record(TimerId::Enemy_Move);
+    move.setInterval(320);
+    miss.setEnabled(true);  // 1 ms
+    r.s.advance_to(5000);   // stalled: the first tick is 4999 ms late
+    ASSERT_EQ(r.ticks.size(), 1u);
+    EXPECT_EQ(miss.deadline(), 5480);  // 480 ms from the present, not from 1 ms
+    r.s.advance_to(9000);              // stalled again before the second step
+    ASSERT_EQ(r.ticks.size(), 2u);
+    EXPECT_EQ(miss.deadline(), 9700);
+    EXPECT_EQ(move.deadline(), 9320);  // a timer it armed also counts from now
+    r.runUntil(9700);
+    const std::vector<std::pair<Millis, std::string>> after = {
+        {9320, "Timer_Enemy_Move"}, {9640, "Timer_Enemy_Move"}, {9700, "Timer_Miss"}};
+    EXPECT_EQ(std::vector(r.ticks.begin() + 2, r.ticks.end()), after);
+}
+
+TEST(Timers, IntervalsBelowAMillisecondAreRaisedToOne) {
+    Recorder r;
+    r.record(TimerId::Hit);
+    for (int ms : {0, -5}) {
+        r.s[TimerId::Hit].setInterval(ms);
+        EXPECT_EQ(r.s[TimerId::Hit].interval(), 1);
+    }
+    r.s[TimerId::Hit].setEnabled(true);
+    r.s.advance_to(10);  // would never return with a zero period
+    EXPECT_EQ(r.ticks.size(), 1u);
+}
+
 TEST(Timers, SlightlyLateTicksKeepTheirPhase) {
     Recorder r;
     r.record(TimerId::Date);

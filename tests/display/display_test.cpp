@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/rig/lcd_text.h"
+
 namespace zx {
 namespace {
 
@@ -16,33 +18,13 @@ struct Lcd : FaceObserver {
     std::vector<Rect> repaints;
 
     Lcd() {
-        // Each glyph holder gets its own picture, so a slot tells which digit it shows.
-        for (int d = 0; d <= 9; ++d) {
-            face.setPicture(seg::bigGlyph(d), std::make_shared<Picture>());
-            face.setPicture(seg::smallGlyph(d), std::make_shared<Picture>());
-        }
+        testing::giveGlyphsPictures(face);
         face.setObserver(this);
     }
     void areaChanged(const Rect& r) override { repaints.push_back(r); }
     void lookChanged() override {}
 
-    // The digits as text: a big digit, 's' + digit for small, '_' for blank.
-    std::string digits() const {
-        std::string out;
-        for (int place = 1; place <= 5; ++place) {
-            const PictureRef& p = face[seg::digitSlot(place)].picture;
-            char c = '_';
-            for (int d = 0; d <= 9; ++d) {
-                if (p && p == face[seg::bigGlyph(d)].picture) c = char('0' + d);
-                if (p && p == face[seg::smallGlyph(d)].picture) {
-                    out += 's';
-                    c = char('0' + d);
-                }
-            }
-            out += c;
-        }
-        return out;
-    }
+    std::string digits() const { return testing::lcdFields(face).at("digits"); }
     bool on(Ctl c) const { return face[c].visible; }
     // Controls shown beyond those visible as designed.
     int lit() const {

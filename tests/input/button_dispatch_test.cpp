@@ -3,29 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "input/key_map.h"
-#include "sound/recording_backend.h"
+#include "tests/rig/device_rig.h"
 
 namespace zx {
 namespace {
 
 constexpr std::uint16_t kLeft = 37, kRight = 39, kCtrl = 17, kAlt = 18;
 
-struct Rig {
-    FixedClock clock;
-    SeededRandom random{3};
-    RecordingSoundBackend sound;
-    Device dev{clock, random, sound};
-    MemorySettingsStore store;
-    KeyMap keys;
-    Rig() {
-        keys.load(store);
-        dev.Gam_Set_Mode();  // the start-up face
-    }
+struct Rig : testing::Rig {
     bool down(std::uint16_t vk) { return FormKeyDown(dev, keys.KeyBindings, vk); }
     bool up(std::uint16_t vk) { return FormKeyUp(dev, keys.KeyBindings, vk); }
-    int mode() const { return dev.state.DeviceMode; }
-    bool on(Ctl c) const { return dev.face[c].visible; }
 };
 
 TEST(Keys, DefaultBindingsWorkEveryButton) {
@@ -39,9 +26,9 @@ TEST(Keys, DefaultBindingsWorkEveryButton) {
     r.dev.state.DeviceMode = mode::Time1;
     r.down('1');
     EXPECT_EQ(r.mode(), mode::GameAReady);
-    r.dev.state.game.HeroActive = r.dev.state.game.ShotReady = true;
+    r.game().HeroActive = r.game().ShotReady = true;
     r.down(kRight);
-    EXPECT_EQ(r.dev.state.game.HeroPosition, 3);
+    EXPECT_EQ(r.game().HeroPosition, 3);
     r.up(kRight);
     r.down(kLeft);
     EXPECT_FALSE(r.dev.state.DeviceSoundOn);

@@ -6,8 +6,7 @@
 #include <QKeyEvent>
 
 #include "input/button_dispatch.h"
-#include "input/key_map.h"
-#include "sound/recording_backend.h"
+#include "tests/rig/device_rig.h"
 
 namespace zx {
 namespace {
@@ -68,16 +67,11 @@ TEST(KeyTranslation, AutoRepeatReleasesAreDroppedPressesPass) {
 }
 
 TEST(KeyTranslation, ShiftedDigitPressesGameAAndTheKeypadDigitDoesNot) {
-    FixedClock clock;
-    SeededRandom random(1);
-    RecordingSoundBackend sound;
-    Device dev(clock, random, sound);
-    MemorySettingsStore store;
-    KeyMap keys;
-    keys.load(store);
+    testing::Rig r;
+    Device& dev = r.dev;
     dev.state.DeviceMode = mode::Time1;
     auto deliver = [&](const QKeyEvent& e) {
-        if (const auto vk = deviceKeyOf(e)) FormKeyDown(dev, keys.KeyBindings, *vk);
+        if (const auto vk = deviceKeyOf(e)) FormKeyDown(dev, r.keys.KeyBindings, *vk);
     };
     deliver(press(Qt::Key_1, Qt::KeypadModifier, 87));
     EXPECT_EQ(dev.state.DeviceMode, mode::Time1);

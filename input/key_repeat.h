@@ -1,0 +1,32 @@
+// Held keys act once: the window system's auto-repeat becomes repeats of the
+// pressed picture, and only the real release of a key reaches the device.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+
+namespace zx {
+
+class KeyRepeatFilter {
+  public:
+    enum class Action {
+        Press,    // a new press: the key handler's down operation
+        Repeat,   // the key is held: show the pressed picture again, nothing else
+        Release,  // the real release: the up operation
+        Drop,     // an auto-repeat release: the key is still held
+    };
+
+    // flaggedRepeat: the window system marked the event as auto-repeat.
+    Action onPress(std::uint16_t vk, bool flaggedRepeat);
+    // stillDown: the keyboard reports the key down right after the release,
+    // which is how an auto-repeat pair that was not marked gives itself away.
+    Action onRelease(std::uint16_t vk, bool flaggedRepeat, bool stillDown);
+    // Forgets every held key, e.g. when the window loses the keyboard and
+    // the releases go elsewhere.
+    void reset() { held_.reset(); }
+
+  private:
+    std::bitset<65536> held_;
+};
+
+}  // namespace zx
