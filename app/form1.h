@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
-#include <set>
 
 #include "app/dialogs.h"
 #include "app/face_painter.h"
@@ -63,6 +62,8 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void LoadSkinAndApply();
 
     const KeyMap& keyMap() const { return keyMap_; }
+    // The key settings dialog rebinds the keys and rebuilds the hints.
+    KeyMap& keyMap() { return keyMap_; }
 
     // Where the commands lead: the about box, manual and key settings; the
     // shell's "open"; the system beep (QApplication::beep when none is set).
@@ -91,7 +92,6 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -130,7 +130,6 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     QWidget* splashForm_ = nullptr;
     std::unique_ptr<PopupMenu> popup_;
     GameMenu gameMenu_;
-    std::set<std::uint16_t> heldKeys_;  // bound keys down on this window
     AuxWindows* aux_ = nullptr;
     Shell* shell_ = nullptr;
     Beeper* beeper_ = nullptr;

@@ -148,9 +148,7 @@ void TForm1::Vid_Display_Game_Menu() {
 void TForm1::releaseHeldInput() {
     // A release that goes to another window must not leave a device button down.
     host_.sync();
-    for (std::uint16_t vk : heldKeys_) FormKeyUp(device_, keyMap_.KeyBindings, vk);
-    heldKeys_.clear();
-    keyRepeat_.reset();
+    for (std::uint16_t vk : keyRepeat_.takeHeld()) FormKeyUp(device_, keyMap_.KeyBindings, vk);
     if (pressedImage_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
         buttonImageMouseUp(device_, *pressedImage_, MouseButton::Left);
     }

@@ -51,12 +51,10 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     const std::uint16_t vk = virtualKeyOf(*event);
     if (vk == 0) return;
     host_.sync();
-    if (keyRepeat_.onPress(vk, event->isAutoRepeat()) == KeyRepeatFilter::Action::Press) {
-        heldKeys_.insert(vk);
+    if (keyRepeat_.onPress(vk, event->isAutoRepeat()) == KeyRepeatFilter::Action::Press)
         FormKeyDown(device_, keyMap_.KeyBindings, vk);
-    } else {
+    else
         FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
-    }
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
@@ -66,14 +64,7 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
     if (keyRepeat_.onRelease(vk, event->isAutoRepeat(), stillDown) == KeyRepeatFilter::Action::Drop)
         return;
     host_.sync();
-    heldKeys_.erase(vk);
     FormKeyUp(device_, keyMap_.KeyBindings, vk);
-}
-
-void TForm1::focusOutEvent(QFocusEvent* event) {
-    // Releases of keys held now go to another window.
-    keyRepeat_.reset();
-    QWidget::focusOutEvent(event);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {

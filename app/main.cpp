@@ -1,5 +1,6 @@
 // Program entry: creates the windows in their order and runs the event loop.
 #include <QApplication>
+#include <QDir>
 #include <chrono>
 
 #include "app/dialogs.h"
@@ -8,13 +9,21 @@
 #include "config/qt_settings_store.h"
 #include "device/clock.h"
 #include "device/random.h"
+#include "input/keys_form.h"
 #include "sound/sdl_mixer_backend.h"
+#include "windows/about.h"
+#include "windows/aux_windows_impl.h"
+#include "windows/manual.h"
 #include "windows/shell.h"
 #include "windows/splash.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QString());
+    // Config.ini, its picture folders, the samples and the texts are named
+    // relative to the program's folder: work there whatever folder started us.
+    // The path is the executable's real one, so a link to it in bin/ works too.
+    QDir::setCurrent(QApplication::applicationDirPath());
     // A logout or a kill ends the program as Exit does, with sound closed;
     // every setting is on disk already. Start-up's message boxes included.
     zx::TForm1* device = nullptr;
@@ -34,8 +43,14 @@ int main(int argc, char** argv) {
     zx::SeededRandom random(
         std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
 
-    zx::TForm1 form1({settings, dialogs, clock, random, sound, QApplication::applicationDirPath()});
+    const QString programDir = QApplication::applicationDirPath();
+    zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
     device = &form1;
+    zx::TAboutForm aboutForm(shell);
+    zx::TKeysForm keysForm(form1.keyMap(), settings, &form1);
+    zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
+    zx::AuxWindowsImpl auxWindows(aboutForm, keysForm, manualForm, form1);
+    form1.setAuxWindows(&auxWindows);
     // Created last and visible, unless it launches the device at once.
     zx::TSplashForm splashForm(form1, settings, dialogs, shell, form1.SplashPending);
     form1.setSplashForm(&splashForm);

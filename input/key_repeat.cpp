@@ -16,4 +16,12 @@ KeyRepeatFilter::Action KeyRepeatFilter::onRelease(std::uint16_t vk, bool flagge
     return Action::Release;
 }
 
+std::vector<std::uint16_t> KeyRepeatFilter::takeHeld() {
+    std::vector<std::uint16_t> keys;
+    for (std::size_t vk = 0; vk < held_.size() && keys.size() < held_.count(); ++vk)
+        if (held_.test(vk)) keys.push_back(std::uint16_t(vk));
+    held_.reset();
+    return keys;
+}
+
 }  // namespace zx

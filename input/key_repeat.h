@@ -4,6 +4,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <vector>
 
 namespace zx {
 
@@ -21,9 +22,9 @@ class KeyRepeatFilter {
     // stillDown: the keyboard reports the key down right after the release,
     // which is how an auto-repeat pair that was not marked gives itself away.
     Action onRelease(std::uint16_t vk, bool flaggedRepeat, bool stillDown);
-    // Forgets every held key, e.g. when the window loses the keyboard and
-    // the releases go elsewhere.
-    void reset() { held_.reset(); }
+    // The keys held now, forgotten at once: the window lost the keyboard and
+    // their releases will go elsewhere.
+    std::vector<std::uint16_t> takeHeld();
 
   private:
     std::bitset<65536> held_;

@@ -10,6 +10,7 @@ PACKAGES=(
   libpng-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
+  file dpkg-dev binutils desktop-file-utils appstream
   fonts-dejavu-core fonts-liberation
 )
 

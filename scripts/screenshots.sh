@@ -66,6 +66,37 @@ click() {
   xdotool mouseup 1
 }
 
+# A window of the given client size centred on the screen, as the program places it.
+shoot_centred() {
+  import -window root -crop "${1}x${2}+$(((1920 - $1) / 2))+$(((1080 - $2) / 2))" +repage "$out/$3"
+  echo "wrote docs/$3"
+}
+
+# The about box (F1), the manual viewer (F4, one page on) and the key settings
+# dialog (the popup menu's "Key settings") with game A's key changed to A.
+start 0
+xdotool key --window "$win" F1
+sleep 0.6
+shoot_centred 397 176 about_box.png
+xdotool key Escape
+sleep 0.3
+xdotool key --window "$win" F4
+sleep 0.6
+xdotool key Right
+sleep 0.4
+shoot_centred 345 255 manual.png
+xdotool key Escape
+sleep 0.3
+xdotool mousemove --window "$win" 330 70 click 3
+sleep 1
+xdotool key Down Down Down Down Down Down Return
+sleep 1
+xdotool key a
+sleep 0.3
+shoot_centred 448 195 key_settings.png
+xdotool key Escape
+stop
+
 start 0
 shoot_window startup_face.png
 click 166 295                      # TIME: the start-up face gives way to the time

@@ -6,6 +6,7 @@
 
 #include "asset_io.h"
 #include "fonts.h"
+#include "icon_art.h"
 #include "manual_pages.h"
 #include "skin_writer.h"
 #include "sounds.h"
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: zx_assetgen <output folder> [--preview <face.png>]\n");
+        std::fprintf(
+            stderr, "usage: zx_assetgen <output folder> [--preview <face.png> | --icons <name>]\n");
         return 2;
     }
     const QString out = args[1];
@@ -31,6 +33,11 @@ int main(int argc, char** argv) {
             zxa::savePng(zxa::composeFace(zxa::allSegments()), args[preview + 1]);
             zxa::savePng(zxa::composeFace(zxa::gameInPlay(), {-1, 1, 2, 0, -1}),
                          args[preview + 1] + ".game.png");
+            return 0;
+        }
+        // The desktop menu's icon: its own folder, for it does not ship beside the program.
+        if (const int icons = int(args.indexOf("--icons")); icons > 0 && icons + 1 < args.size()) {
+            zxa::writeIcons(out, args[icons + 1]);
             return 0;
         }
         zxa::writeSkin(out);

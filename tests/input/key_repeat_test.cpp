@@ -41,7 +41,10 @@ TEST(KeyRepeat, AHeldKeyActsOnceWhateverTheWindowSystemSends) {
         EXPECT_EQ(got, e.expected) << "event " << i;
         ++i;
     }
-    f.reset();  // the window lost the keyboard: the next press is new
+    // The window lost the keyboard: the held keys are handed back once and
+    // their next presses are new.
+    EXPECT_EQ(f.takeHeld(), std::vector<std::uint16_t>{'3'});
+    EXPECT_TRUE(f.takeHeld().empty());
     EXPECT_EQ(f.onPress('3', false), A::Press);
 }
 
