@@ -1,6 +1,8 @@
 // Face painting and the window mask.
 #include "app/face_painter.h"
 
+#include <algorithm>
+
 namespace zx {
 
 QImage toQImage(const Picture& p) {
@@ -18,29 +20,105 @@ const QImage& FacePainter::stretched(const Picture& p, QSize size) {
     return stretched_;
 }
 
-void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) {
-    const WindowLook& look = face.look();
-    painter.fillRect(area, QColor::fromRgb(look.background));
-    for (Ctl id : kDrawingOrder) {
-        const Control& c = face[id];
-        if (!c.visible || !c.picture || c.rect.empty()) continue;
-        const QRect box = qrect(c.rect);
-        const QRect visibleBox = box.intersected(area);
-        if (visibleBox.isEmpty()) continue;
-        const Picture& pic = *c.picture;
-        painter.save();
-        painter.setClipRect(visibleBox);
-        if (c.stretch) {
-            painter.drawImage(box.topLeft(), stretched(pic, box.size()));
-        } else if (id == Ctl::im_backdrop) {
-            // The backdrop sits centred at its own size.
-            painter.drawImage(box.x() + (box.width() - pic.width) / 2,
-                              box.y() + (box.height() - pic.height) / 2, toQImage(pic));
-        } else {
-            painter.drawImage(box.topLeft(), toQImage(pic));
+const FacePainter::Seen& FacePainter::seen(const PictureRef& p) {
+    auto it = seen_.find(p.get());
+    // While the remembered picture lives, no other can share its address; a
+    // picture freed and another made there is looked at anew.
+    if (it != seen_.end() && !it->second.picture.expired()) return it->second;
+    if (seen_.size() > 1024) seen_.clear();
+    Seen& s = seen_[p.get()];
+    s.picture = p;
+    s.image = toQImage(*p);
+    // Each tile is opaque, clear or mixed: start from "both" and strike out.
+    const int w = std::max(p->width, 0), h = std::max(p->height, 0), t = Seen::kTile;
+    s.tilesWide = (w + t - 1) / t;
+    s.tiles.assign(std::size_t(s.tilesWide) * ((h + t - 1) / t), Seen::kOpaque | Seen::kClear);
+    for (int y = 0; y < h; ++y) {
+        const std::uint32_t* row = p->pixels.data() + std::size_t(y) * w;
+        std::uint8_t* tiles = s.tiles.data() + std::size_t(y / t) * s.tilesWide;
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t alpha = row[x] >> 24;
+            if (alpha != 0xFF) tiles[x / t] &= ~Seen::kOpaque;
+            if (alpha != 0) tiles[x / t] &= ~Seen::kClear;
         }
-        painter.restore();
     }
+    return s;
+}
+
+bool FacePainter::Seen::all(const QRect& r, std::uint8_t kind) const {
+    const int t = kTile, tilesHigh = tilesWide ? int(tiles.size()) / tilesWide : 0;
+    if (r.isEmpty() || r.left() < 0 || r.top() < 0) return false;
+    if (r.right() / t >= tilesWide || r.bottom() / t >= tilesHigh) return false;
+    for (int ty = r.top() / t; ty <= r.bottom() / t; ++ty)
+        for (int tx = r.left() / t; tx <= r.right() / t; ++tx)
+            if (!(tiles[std::size_t(ty) * tilesWide + tx] & kind)) return false;
+    return true;
+}
+
+// Where a control's picture lands, before any clipping to the area: at the
+// box's corner at its own size, stretched over the box, or for the backdrop
+// centred in it; never outside the box.
+static QRect pictureBox(Ctl id, const Control& c) {
+    const QRect box = qrect(c.rect);
+    if (c.stretch) return box;
+    const Picture& pic = *c.picture;
+    QPoint origin = box.topLeft();
+    if (id == Ctl::im_backdrop)
+        origin += QPoint((box.width() - pic.width) / 2, (box.height() - pic.height) / 2);
+    return QRect(origin, QSize(pic.width, pic.height));
+}
+
+// A visible picture whose box meets the area; plain integer tests, as most
+// controls lie elsewhere and this runs for each of them on every paint.
+static bool drawnIn(const Control& c, const QRect& a) {
+    if (!c.visible || !c.picture || c.rect.empty()) return false;
+    const std::int64_t ax = a.x(), ay = a.y();
+    return c.rect.x < ax + a.width() && ax < std::int64_t(c.rect.x) + c.rect.w &&
+           c.rect.y < ay + a.height() && ay < std::int64_t(c.rect.y) + c.rect.h;
+}
+
+void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) {
+    // Nothing beneath the topmost opaque picture that covers the whole area
+    // shows: painting starts there, without the background fill.
+    std::size_t first = 0;
+    bool covered = false;
+    for (std::size_t i = kDrawingOrder.size(); i-- > 0 && !covered;) {
+        const Control& c = face[kDrawingOrder[i]];
+        if (!drawnIn(c, area)) continue;
+        const QRect landed = pictureBox(kDrawingOrder[i], c);
+        if (c.stretch || !landed.intersected(qrect(c.rect)).contains(area)) continue;
+        if (seen(c.picture).all(area.translated(-landed.topLeft()), Seen::kOpaque)) {
+            first = i;
+            covered = true;
+        }
+    }
+    if (!covered) painter.fillRect(area, QColor::fromRgb(face.look().background));
+
+    // One clip for the area, dropped at the end (a saved state costs more
+    // than the painting of a segment); a picture that overhangs its box is
+    // cut to the box through its source rectangle instead.
+    painter.setClipRect(area);
+    for (std::size_t i = first; i < kDrawingOrder.size(); ++i) {
+        const Ctl id = kDrawingOrder[i];
+        const Control& c = face[id];
+        if (!drawnIn(c, area)) continue;
+        const QRect landed = pictureBox(id, c);
+        const QRect box = qrect(c.rect);
+        if (c.stretch) {
+            painter.drawImage(landed.topLeft(), stretched(*c.picture, landed.size()));
+        } else if (box.contains(landed)) {
+            // A picture with nothing to show in the area costs nothing.
+            const Seen& pic = seen(c.picture);
+            if (!pic.all(area.translated(-landed.topLeft()), Seen::kClear))
+                painter.drawImage(landed.topLeft(), pic.image);
+        } else {
+            const QRect target = landed.intersected(box).intersected(area);
+            if (target.isEmpty()) continue;
+            painter.drawImage(target.topLeft(), seen(c.picture).image,
+                              target.translated(-landed.topLeft()));
+        }
+    }
+    painter.setClipping(false);
 }
 
 QImage FacePainter::render(const Face& face) {

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <memory>
+#include <unordered_map>
+#include <vector>
 
 #include "display/face.h"
 
@@ -24,10 +27,25 @@ class FacePainter {
 
   private:
     const QImage& stretched(const Picture& p, QSize size);
+    // What painting needs of a picture, worked out once: its pixels as a
+    // QImage and, for each tile of kTile x kTile pixels, whether it is all
+    // opaque, all clear or mixed.
+    struct Seen {
+        static constexpr int kTile = 8;
+        static constexpr std::uint8_t kOpaque = 1, kClear = 2;
+        std::weak_ptr<const Picture> picture;
+        QImage image;
+        int tilesWide = 0;
+        std::vector<std::uint8_t> tiles;
+        // True when every tile under r (in picture coordinates) is of the kind.
+        bool all(const QRect& r, std::uint8_t kind) const;
+    };
+    const Seen& seen(const PictureRef& p);
 
     // The stretched backdrop is scaled once, not on every paint.
     const Picture* stretchedFrom_ = nullptr;
     QImage stretched_;
+    std::unordered_map<const Picture*, Seen> seen_;
 };
 
 }  // namespace zx

@@ -21,6 +21,8 @@ TForm1::TForm1(Form1Deps deps)
       device_(deps.clock, deps.random, deps.sound, deps.settings),
       host_(device_.timers, this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The cursor follows the control under the pointer, held button or not.
+    setMouseTracking(true);
     setWindowTitle(QString::fromLatin1(kTitle));
     device_.face.setObserver(this);
     createMenus();
@@ -35,7 +37,6 @@ QSize TForm1::screenSize() const {
 }
 
 void TForm1::FormCreate() {
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kTitle));
     // Off-screen until the launch: the window exists but nobody sees it.
     const QSize screen = screenSize();
     move(-screen.width(), -screen.height());

@@ -14,19 +14,6 @@ static bool isDragImage(Ctl c) {
     return c == Ctl::im_background || c == Ctl::im_background_screen_top || c == Ctl::btn_set_top;
 }
 
-static MouseButton mouseButtonOf(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton:
-            return MouseButton::Left;
-        case Qt::RightButton:
-            return MouseButton::Right;
-        case Qt::MiddleButton:
-            return MouseButton::Middle;
-        default:
-            return MouseButton::Other;
-    }
-}
-
 std::optional<Ctl> TForm1::controlAt(QPoint p) const {
     for (auto it = kDrawingOrder.rbegin(); it != kDrawingOrder.rend(); ++it) {
         const Control& c = device_.face[*it];
@@ -81,6 +68,9 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
+    // Only the left button takes an image; another button pressed meanwhile
+    // neither takes it over nor presses anything.
+    if (event->button() != Qt::LeftButton || pressedImage_) return;
     const QPoint p = event->position().toPoint();
     const auto c = controlAt(p);
     if (!c) return;
@@ -88,34 +78,34 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
     pressedImage_ = c;
     if (isDragImage(*c)) {
         const Rect& r = device_.face[*c].rect;
-        if (event->button() == Qt::LeftButton) im_backgroundMouseDown(*c, p - QPoint(r.x, r.y));
+        im_backgroundMouseDown(*c, p - QPoint(r.x, r.y));
         return;
     }
-    buttonImageMouseDown(device_, *c, mouseButtonOf(event->button()));
+    buttonImageMouseDown(device_, *c, MouseButton::Left);
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    if (!(event->buttons() & Qt::LeftButton)) {
+    if (!pressedImage_) {
         updateCursor(p);
         return;
     }
-    if (pressedImage_ && isDragImage(*pressedImage_)) {
+    if (isDragImage(*pressedImage_)) {
         const Rect& r = device_.face[*pressedImage_].rect;
         im_backgroundMouseMove(*pressedImage_, p - QPoint(r.x, r.y));
     }
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {
-    // The release belongs to the image that took the press, wherever the pointer is now.
-    if (!pressedImage_) return;
+    // The left release belongs to the image that took the left press,
+    // wherever the pointer is now.
+    if (event->button() != Qt::LeftButton || !pressedImage_) return;
     host_.sync();
     const Ctl c = *pressedImage_;
-    if (event->buttons() == Qt::NoButton) pressedImage_.reset();
-    if (c == Ctl::btn_game_menu_top && event->button() == Qt::LeftButton &&
-        controlAt(event->position().toPoint()) == c)
+    pressedImage_.reset();
+    if (c == Ctl::btn_game_menu_top && controlAt(event->position().toPoint()) == c)
         btn_game_menu_topClick();
-    buttonImageMouseUp(device_, c, mouseButtonOf(event->button()));
+    buttonImageMouseUp(device_, c, MouseButton::Left);
 }
 
 void TForm1::im_backgroundMouseDown(Ctl, QPoint inImage) {

@@ -5,6 +5,7 @@
 
 #include "app/dialogs.h"
 #include "app/form1.h"
+#include "app/quit_signals.h"
 #include "config/qt_settings_store.h"
 #include "device/clock.h"
 #include "device/random.h"
@@ -23,6 +24,15 @@ int main(int argc, char** argv) {
     // relative to the program's folder: work there whatever folder started us.
     // The path is the executable's real one, so a link to it in bin/ works too.
     QDir::setCurrent(QApplication::applicationDirPath());
+    // A logout or a kill ends the program as Exit does, with sound closed;
+    // every setting is on disk already. Start-up's message boxes included.
+    zx::TForm1* device = nullptr;
+    bool quitRequested = false;
+    zx::QuitSignals quitSignals([&] {
+        quitRequested = true;
+        if (device) device->device().snd.Snd_Close();
+        QCoreApplication::quit();
+    });
 
     zx::QtSettingsStore settings;
     zx::QtDialogs dialogs;
@@ -35,6 +45,7 @@ int main(int argc, char** argv) {
 
     const QString programDir = QApplication::applicationDirPath();
     zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
+    device = &form1;
     zx::TAboutForm aboutForm(shell);
     zx::TKeysForm keysForm(form1.keyMap(), settings, &form1);
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
@@ -44,6 +55,7 @@ int main(int argc, char** argv) {
     zx::TSplashForm splashForm(form1, settings, dialogs, shell, form1.SplashPending);
     form1.setSplashForm(&splashForm);
     form1.setShell(&shell);
+    if (quitRequested) return 0;
 
     // The device window is shown (off-screen until the launch) and activated
     // as the loop starts; its first activation brings the splash to the front.

@@ -6,6 +6,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cstdio>
+#include <map>
+#include <vector>
 
 #include "app/face_painter.h"
 #include "config/gfxinit.h"
@@ -43,6 +46,31 @@ void BM_PaintAfterOneSegmentChange(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintAfterOneSegmentChange)->Unit(benchmark::kMicrosecond);
 
+// The bare reference of a segment change: the clipped drawImage calls the
+// area cannot do without, the pictures that show there (the case and the
+// screen's frame above it) and the segment while it is lit.
+void BM_BareClippedDrawImage(benchmark::State& state) {
+    zx::Face face;
+    if (!loadBundled(state, face, 1920, 1080, false)) return;
+    QImage frame(face.look().clientWidth, face.look().clientHeight, QImage::Format_RGB32);
+    auto at = [&](zx::Ctl id) { return QPoint(face[id].rect.x, face[id].rect.y); };
+    auto image = [&](zx::Ctl id) { return zx::toQImage(*face[id].picture); };
+    const QImage bg = image(zx::Ctl::im_background);
+    const QImage screen = image(zx::Ctl::im_background_screen_top);
+    const QImage hero = image(zx::Ctl::im_hero_2);
+    const zx::Rect& r = face[zx::Ctl::im_hero_2].rect;
+    bool on = false;
+    for (auto _ : state) {
+        on = !on;
+        QPainter p(&frame);
+        p.setClipRect(QRect(r.x, r.y, r.w, r.h));
+        p.drawImage(at(zx::Ctl::im_background), bg);
+        if (on) p.drawImage(at(zx::Ctl::im_hero_2), hero);
+        p.drawImage(at(zx::Ctl::im_background_screen_top), screen);
+    }
+}
+BENCHMARK(BM_BareClippedDrawImage)->Unit(benchmark::kMicrosecond);
+
 void BM_PaintFullScreenFrame(benchmark::State& state) {
     const int w = int(state.range(0)), h = int(state.range(1));
     zx::Face face;
@@ -58,6 +86,40 @@ void BM_PaintFullScreenFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintFullScreenFrame)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+
+// The bare reference of a frame: every visible picture drawn at its place,
+// nothing else.
+void BM_BareFullScreenFrame(benchmark::State& state) {
+    const int w = int(state.range(0)), h = int(state.range(1));
+    zx::Face face;
+    zx::GameState game;
+    zx::Display vid(face, game);
+    if (!loadBundled(state, face, w, h, true)) return;
+    vid.Vid_Show_All(true);
+    std::vector<std::pair<QPoint, QImage>> pictures;
+    for (zx::Ctl id : zx::kDrawingOrder) {
+        const zx::Control& c = face[id];
+        if (!c.visible || !c.picture || c.rect.empty()) continue;
+        QPoint at(c.rect.x, c.rect.y);
+        if (id == zx::Ctl::im_backdrop)
+            at += QPoint((c.rect.w - c.picture->width) / 2, (c.rect.h - c.picture->height) / 2);
+        pictures.emplace_back(at, zx::toQImage(*c.picture));
+    }
+    // Where the backdrop leaves a border, the border must be filled too.
+    const bool border =
+        pictures.empty() ||
+        !QRect(pictures[0].first, pictures[0].second.size()).contains(QRect(0, 0, w, h));
+    QImage frame(w, h, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&frame);
+        if (border) p.fillRect(frame.rect(), Qt::black);
+        for (const auto& [at, img] : pictures) p.drawImage(at, img);
+    }
+}
+BENCHMARK(BM_BareFullScreenFrame)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond);
@@ -91,12 +153,39 @@ BENCHMARK(BM_LoadAndFirstStretchedFrame)
 
 }  // namespace
 
+// Prints as usual and keeps each benchmark's best CPU time over its
+// repetitions (the least disturbed by other work) for the ratios at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
+                const std::string name = r.run_name.str();
+                const double t = r.GetAdjustedCPUTime();
+                if (!times.count(name) || t < times[name]) times[name] = t;
+            }
+    }
+    std::map<std::string, double> times;
+};
+
 int main(int argc, char** argv) {
     // The window shape is a QBitmap, which needs a GUI application.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const std::pair<const char*, const char*> ratios[] = {
+        {"BM_PaintAfterOneSegmentChange", "BM_BareClippedDrawImage"},
+        {"BM_PaintFullScreenFrame/1920/1080", "BM_BareFullScreenFrame/1920/1080"},
+        {"BM_PaintFullScreenFrame/3840/2160", "BM_BareFullScreenFrame/3840/2160"},
+    };
+    for (const auto& [program, bare] : ratios) {
+        const auto a = reporter.times.find(program), b = reporter.times.find(bare);
+        if (a != reporter.times.end() && b != reporter.times.end() && b->second > 0)
+            std::printf("ratio %s / %s = %.2f\n", program, bare, a->second / b->second);
+    }
     benchmark::Shutdown();
     return 0;
 }

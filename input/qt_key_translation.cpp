@@ -29,10 +29,11 @@ struct KeyCode {
     std::uint16_t vk;
 };
 
+// Most European layouts report the right Alt key as AltGr; it is still Alt.
 constexpr KeyCode kNamedKeys[] = {
     {Qt::Key_Left, 37},   {Qt::Key_Up, 38},      {Qt::Key_Right, 39},  {Qt::Key_Down, 40},
     {Qt::Key_Shift, 16},  {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},    {Qt::Key_Space, 32},
-    {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},   {Qt::Key_Escape, 27},
+    {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},   {Qt::Key_Escape, 27}, {Qt::Key_AltGr, 18},
 };
 
 }  // namespace

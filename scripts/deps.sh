@@ -9,7 +9,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev
   libpng-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils
+  xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
   file dpkg-dev binutils desktop-file-utils appstream
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev

@@ -1,11 +1,12 @@
-// The SDL2_mixer sound back end.
-#define SDL_MAIN_HANDLED
+// The SDL2_mixer sound back end, with the output closed while quiet.
 #include "sound/sdl_mixer_backend.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
+#include <QCoreApplication>
+#include <QTimer>
 #include <filesystem>
+#include <utility>
+
+#include "sound/sdl_api.h"
 
 namespace zx {
 
@@ -44,7 +45,7 @@ bool SdlMixerBackend::FSOUND_SetOutput(int outputType) {
 
 bool SdlMixerBackend::FSOUND_Init(int mixRate, int maxChannels, unsigned /*flags*/) {
     if (open_) return true;
-    if (mixRate <= 0 || maxChannels <= 0) return false;
+    if (mixRate <= 0 || maxChannels <= 0 || !sdlApi()) return false;
     if (openWith(sdlAudioDriverFor(outputType_), false, mixRate, maxChannels)) return true;
     // No usable sound device: run silently rather than lose the samples.
     fallback_ = openWith("dummy", true, mixRate, maxChannels);
@@ -53,27 +54,91 @@ bool SdlMixerBackend::FSOUND_Init(int mixRate, int maxChannels, unsigned /*flags
 
 bool SdlMixerBackend::openWith(const char* driver, bool overrideEnvironment, int mixRate,
                                int maxChannels) {
+    const SdlApi& sdl = *sdlApi();
     // SDL picks its driver from this hint at init. A normal-priority hint
     // yields to SDL_AUDIODRIVER in the environment, which stays the user's
     // way to force a driver; the silent fallback overrides even that.
     if (driver) {
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver,
+        sdl.SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver,
                                 overrideEnvironment ? SDL_HINT_OVERRIDE : SDL_HINT_NORMAL);
     }
-    const bool initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (driver) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    // The program handles its quit signals itself; SDL's handlers would only
+    // queue a quit event that nobody reads.
+    sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    const bool initialised = sdl.InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (driver) sdl.ResetHint(SDL_HINT_AUDIODRIVER);
     if (!initialised) return false;
     audioInit_ = true;
-
-    if (Mix_OpenAudio(mixRate, MIX_DEFAULT_FORMAT, kOutputChannels, kChunkFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mixRate_ = mixRate;
+    channels_ = maxChannels;
+    if (!openDevice()) {
+        sdl.QuitSubSystem(SDL_INIT_AUDIO);
         audioInit_ = false;
         return false;
     }
     open_ = true;
-    // The open resets the channel count, so it is set afterwards.
-    channels_ = Mix_AllocateChannels(maxChannels);
+    int rate = 0, outChannels = 0;
+    Uint16 format = 0;
+    sdl.QuerySpec(&rate, &format, &outChannels);
+    specRate_ = rate, specFormat_ = format, specChannels_ = outChannels;
+    armQuietTimer();
     return true;
+}
+
+bool SdlMixerBackend::openDevice() {
+    const SdlApi& sdl = *sdlApi();
+    if (sdl.OpenAudio(mixRate_, MIX_DEFAULT_FORMAT, kOutputChannels, kChunkFrames) != 0)
+        return false;
+    deviceOpen_ = true;
+    // The open resets the channel count, so it is set afterwards.
+    channels_ = sdl.AllocateChannels(channels_);
+    return true;
+}
+
+bool SdlMixerBackend::suspendIfQuiet() {
+    if (!deviceOpen_) return true;
+    const SdlApi& sdl = *sdlApi();
+    if (sdl.Playing(-1) > 0) {
+        armQuietTimer();
+        return false;
+    }
+    // The chunks are plain buffers in the output's format and outlive the close.
+    sdl.CloseAudio();
+    deviceOpen_ = false;
+    return true;
+}
+
+bool SdlMixerBackend::resume() {
+    if (deviceOpen_) return true;
+    if (!openDevice()) return false;
+    const SdlApi& sdl = *sdlApi();
+    int rate = 0, outChannels = 0;
+    Uint16 format = 0;
+    sdl.QuerySpec(&rate, &format, &outChannels);
+    if (rate != specRate_ || format != specFormat_ || outChannels != specChannels_) {
+        // The device came back in another format: the samples are converted
+        // again, in place, so that their handles stay valid.
+        specRate_ = rate, specFormat_ = format, specChannels_ = outChannels;
+        for (const auto& [handle, path] : chunks_) {
+            Mix_Chunk* fresh = sdl.LoadWAV_RW(sdl.RWFromFile(resolve(path).c_str(), "rb"), 1);
+            if (!fresh) continue;
+            std::swap(*chunkOf(handle), *fresh);
+            sdl.FreeChunk(fresh);
+        }
+    }
+    return true;
+}
+
+void SdlMixerBackend::armQuietTimer() {
+    // Only with an event loop to run it; without one the device stays open.
+    if (!QCoreApplication::instance()) return;
+    if (!quietTimer_) {
+        quietTimer_ = std::make_unique<QTimer>();
+        quietTimer_->setSingleShot(true);
+        quietTimer_->setTimerType(Qt::CoarseTimer);
+        QObject::connect(quietTimer_.get(), &QTimer::timeout, [this] { suspendIfQuiet(); });
+    }
+    quietTimer_->start(kQuietSpellMs);
 }
 
 std::string SdlMixerBackend::resolve(const std::string& path) const {
@@ -84,53 +149,57 @@ std::string SdlMixerBackend::resolve(const std::string& path) const {
 SampleHandle SdlMixerBackend::FSOUND_Sample_Load(int /*index*/, const std::string& path,
                                                  unsigned /*mode*/, int /*offset*/,
                                                  int /*length*/) {
-    // Every load reads the whole file as a plain sample; the mixer cannot
-    // load before its output is open.
-    if (!open_) return nullptr;
-    Mix_Chunk* chunk = Mix_LoadWAV(resolve(path).c_str());
+    // Every load reads the whole file as a plain sample; the mixer converts
+    // it for the output, so the output must be open.
+    if (!open_ || !resume()) return nullptr;
+    const SdlApi& sdl = *sdlApi();
+    Mix_Chunk* chunk = sdl.LoadWAV_RW(sdl.RWFromFile(resolve(path).c_str(), "rb"), 1);
     if (!chunk) return nullptr;
-    chunks_.insert(handleOf(chunk));
+    chunks_.emplace(handleOf(chunk), path);
     return handleOf(chunk);
 }
 
 int SdlMixerBackend::FSOUND_PlaySound(int channel, SampleHandle sample) {
     if (!open_ || !chunks_.count(sample)) return -1;
     if (channel != fsound::kFreeChannel && (channel < 0 || channel >= channels_)) return -1;
-    return Mix_PlayChannel(channel, chunkOf(sample), 0);
+    if (!resume()) return -1;
+    armQuietTimer();
+    return sdlApi()->PlayChannelTimed(channel, chunkOf(sample), 0, -1);
 }
 
 bool SdlMixerBackend::FSOUND_StopSound(int channel) {
     if (!open_) return false;
-    if (channel == fsound::kAllChannels) {
-        Mix_HaltChannel(-1);
-        return true;
-    }
-    if (channel < 0 || channel >= channels_) return false;
-    Mix_HaltChannel(channel);
+    if (channel != fsound::kAllChannels && (channel < 0 || channel >= channels_)) return false;
+    // A closed output plays nothing, so there is nothing to stop.
+    if (deviceOpen_) sdlApi()->HaltChannel(channel == fsound::kAllChannels ? -1 : channel);
     return true;
 }
 
 void SdlMixerBackend::FSOUND_Sample_Free(SampleHandle sample) {
     // Only chunks this back end handed out and still holds are freed.
     if (chunks_.erase(sample) == 0) return;
-    Mix_FreeChunk(chunkOf(sample));
+    sdlApi()->FreeChunk(chunkOf(sample));
 }
 
 void SdlMixerBackend::FSOUND_Close() {
+    if (quietTimer_) quietTimer_->stop();
+    if (!sdlApiLoaded()) return;  // nothing was ever opened
+    const SdlApi& sdl = *sdlApi();
     // Samples still held are freed while the mixer is open, which also
     // stops any channel playing them.
-    for (SampleHandle h : chunks_) Mix_FreeChunk(chunkOf(h));
+    for (const auto& entry : chunks_) sdl.FreeChunk(chunkOf(entry.first));
     chunks_.clear();
-    if (open_) Mix_CloseAudio();
-    if (audioInit_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (deviceOpen_) sdl.CloseAudio();
+    if (audioInit_) sdl.QuitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
+    deviceOpen_ = false;
     audioInit_ = false;
     channels_ = 0;
 }
 
 std::string SdlMixerBackend::currentDriver() const {
     if (!open_) return {};
-    const char* name = SDL_GetCurrentAudioDriver();
+    const char* name = sdlApi()->GetCurrentAudioDriver();
     return name ? name : "";
 }
 

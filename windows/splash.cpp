@@ -1,12 +1,14 @@
 // The splash window: its controls, creation step, keys, links and the launch.
 #include "windows/splash.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "app/dialogs.h"
 #include "config/settings_store.h"
@@ -114,12 +116,10 @@ void TSplashForm::buildControls() {
 
     im_background = new QLabel(this);
     im_background->setGeometry(0, 0, kClientWidth, kClientHeight);
-    im_background->setPixmap(pixmapOf(splashBackground()));
 
     im_box_picture = new QLabel(this);
     im_box_picture->setGeometry(0, 56, 460, 160);
     im_box_picture->setAlignment(Qt::AlignCenter);
-    im_box_picture->setPixmap(pixmapOf(splashBoxPicture()));
 
     for (const LabelEntry& s : kLabels) this->*s.member = makeLabel<QLabel>(this, s.look);
     la_website_2 = makeLabel<ClickLabel>(this, kWebsiteLink);
@@ -141,19 +141,16 @@ void TSplashForm::buildControls() {
 
     btn_play = new ClickLabel(this);
     btn_play->setGeometry(116, 340, 107, 30);
-    btn_play->setPixmap(pixmapOf(splashPlayPicture(true)));
     btn_play->setCursor(Qt::PointingHandCursor);
 
     btn_play_disabled = new QLabel(this);
     btn_play_disabled->setGeometry(116, 340, 107, 30);
-    btn_play_disabled->setPixmap(pixmapOf(splashPlayPicture(false)));
     btn_play_disabled->setCursor(Qt::WhatsThisCursor);
     btn_play_disabled->setToolTip(QString::fromLatin1(kPlayHint));
     btn_play_disabled->hide();
 
     btn_paypal = new ClickLabel(this);
     btn_paypal->setGeometry(237, 340, 107, 30);
-    btn_paypal->setPixmap(pixmapOf(splashDonatePicture()));
     btn_paypal->setCursor(Qt::PointingHandCursor);
 
     chb_splashscreen = new QCheckBox(QStringLiteral("Display this splash screen at startup"), this);
@@ -174,12 +171,28 @@ void TSplashForm::buildControls() {
     connect(la_email_2, &ClickLabel::clicked, this, &TSplashForm::la_email_2Click);
     connect(btn_paypal, &ClickLabel::clicked, this, &TSplashForm::btn_paypalClick);
 
-    // Key preview: the window sees every key before the control with the focus.
+    // Key preview: the window sees every key before the control with the focus,
+    // also while the driver list is open in its own popup.
     watchKeysOf(this);
     for (QWidget* child : findChildren<QWidget*>()) watchKeysOf(child);
+    watchKeysOf(cb_sound->view());
 }
 
 void TSplashForm::watchKeysOf(QWidget* w) { w->installEventFilter(this); }
+
+void TSplashForm::showEvent(QShowEvent* event) {
+    // The pictures are decoded at the first showing: a start that launches
+    // at once never shows the window and never needs them.
+    if (!picturesLoaded_) {
+        picturesLoaded_ = true;
+        im_background->setPixmap(pixmapOf(splashBackground()));
+        im_box_picture->setPixmap(pixmapOf(splashBoxPicture()));
+        btn_play->setPixmap(pixmapOf(splashPlayPicture(true)));
+        btn_play_disabled->setPixmap(pixmapOf(splashPlayPicture(false)));
+        btn_paypal->setPixmap(pixmapOf(splashDonatePicture()));
+    }
+    QWidget::showEvent(event);
+}
 
 void TSplashForm::FormCreate() {
     la_game_title->setText(QStringLiteral("Zorbanix (Quentrel, Tikkabo) Simulator"));
@@ -222,6 +235,9 @@ void TSplashForm::btn_playClick() {
     const int mode = soundModeFromText(cb_sound->currentText().toStdString());
     if (mode == kSoundModeUnset) return;  // no driver chosen: nothing to launch with
     launched_ = true;
+    // The device window's first activation may come only now, with the
+    // launch; the splash must not come back over the running device then.
+    splashPending_ = false;
 
     // Stored before sound starts, so that a failure below can overwrite it.
     settings_.WriteInteger("SoundMode", mode);
@@ -258,9 +274,23 @@ void TSplashForm::FormKeyDown(int virtualKey) {
 bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         // A key the focused control ignores travels on to its parents; it is
-        // handled only where it arrived first.
-        QWidget* first = focusWidget() ? focusWidget() : this;
-        if (watched == first) FormKeyDown(virtualKeyOf(*static_cast<QKeyEvent*>(event)));
+        // handled only where it arrived first: in the driver list while it is
+        // open (its own handling may already have closed it), or else the
+        // control with the focus.
+        QAbstractItemView* list = cb_sound->view();
+        const bool inList = watched == list;
+        QWidget* first = inList ? list : focusWidget() ? focusWidget() : this;
+        if (watched != first) return QWidget::eventFilter(watched, event);
+        const int vk = virtualKeyOf(*static_cast<QKeyEvent*>(event));
+        if (inList && (vk == kVkEnter || vk == kVkDigit1 || vk == kVkEscape)) {
+            // The list closes first; a launch takes the highlighted driver.
+            if (vk != kVkEscape && list->currentIndex().isValid())
+                cb_sound->setCurrentIndex(list->currentIndex().row());
+            cb_sound->hidePopup();
+            FormKeyDown(vk);
+            return true;
+        }
+        FormKeyDown(vk);
     }
     return QWidget::eventFilter(watched, event);  // the key goes on to its control
 }

@@ -77,6 +77,7 @@ class TSplashForm : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void FormCreate();
@@ -97,6 +98,7 @@ class TSplashForm : public QWidget {
     Shell& shell_;
     bool& splashPending_;
     bool launched_ = false;
+    bool picturesLoaded_ = false;
 };
 
 }  // namespace zx

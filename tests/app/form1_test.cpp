@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
@@ -33,7 +34,67 @@ TEST_F(Form1Test, StaysOffScreenUntilTheLaunchThenCentres) {
     EXPECT_EQ(form->pos(), QPoint((screen().width() - 542) / 2, (screen().height() - 359) / 2));
     EXPECT_TRUE(form->device().face[Ctl::im_hero_1].visible);
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Zorbanix (Quentrel, Tikkabo) Simulator");
+    // The long title is the device window's own and not appended to every caption.
+    EXPECT_EQ(form->windowTitle(), "Zorbanix (Quentrel, Tikkabo) Simulator");
+    EXPECT_NE(QGuiApplication::applicationDisplayName(), form->windowTitle());
+}
+
+// Sends one mouse event of the given kind to the window.
+void mouse(QWidget& w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, p, w.mapToGlobal(p), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+
+// Places three button images side by side: TIME, GAME A and SET.
+void placeButtons(Face& face) {
+    face.setRect(Ctl::btn_time_top, {200, 20, 30, 20});
+    face.setRect(Ctl::btn_game_a_top, {240, 20, 30, 20});
+    face.setRect(Ctl::btn_set_top, {280, 20, 30, 20});
+}
+
+TEST_F(Form1Test, CursorFollowsTheControlUnderThePointerWithoutAHeldButton) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    auto form = create();
+    placeButtons(form->device().face);
+    const struct {
+        QPoint at;
+        Qt::CursorShape cursor;
+    } cases[] = {
+        {{210, 30}, Qt::PointingHandCursor},  // TIME
+        {{250, 30}, Qt::PointingHandCursor},  // GAME A
+        {{290, 30}, Qt::WhatsThisCursor},     // SET
+        {{30, 200}, Qt::ArrowCursor},         // the case
+    };
+    for (const auto& c : cases) {
+        mouse(*form, QEvent::MouseMove, c.at, Qt::NoButton, Qt::NoButton);
+        EXPECT_EQ(form->cursor().shape(), c.cursor) << c.at.x();
+    }
+}
+
+TEST_F(Form1Test, ASecondMouseButtonDoesNotTakeTheLeftReleaseAway) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    auto form = create();
+    Device& dev = form->device();
+    placeButtons(dev.face);
+    // On a time face and on the game-A ready face: left press on TIME, right
+    // click on GAME A, left release.
+    for (const int start : {mode::Time1, mode::GameAReady}) {
+        dev.state.DeviceMode = start;
+        dev.Gam_Set_Mode();
+        const QPoint time(210, 30), gameA(250, 30);
+        mouse(*form, QEvent::MouseButtonPress, time, Qt::LeftButton, Qt::LeftButton);
+        const int afterPress = dev.state.DeviceMode;
+        mouse(*form, QEvent::MouseButtonPress, gameA, Qt::RightButton,
+              Qt::LeftButton | Qt::RightButton);
+        mouse(*form, QEvent::MouseButtonRelease, gameA, Qt::RightButton, Qt::LeftButton);
+        mouse(*form, QEvent::MouseButtonRelease, gameA, Qt::LeftButton, Qt::NoButton);
+        EXPECT_FALSE(dev.face[Ctl::btn_time_down].visible) << start;
+        EXPECT_FALSE(dev.state.KeyHeld) << start;
+        EXPECT_FALSE(dev.state.GameAHeld) << start;
+        EXPECT_EQ(dev.state.DeviceMode, afterPress) << start;
+    }
 }
 
 TEST_F(Form1Test, CentringClampsAtTheScreensTopLeft) {

@@ -41,11 +41,32 @@ XvfbSession::XvfbSession(int width, int height) {
         out += xvfb_.readAllStandardOutput();
     if (!out.contains('\n')) return;
     display_ = ":" + QString::fromLatin1(out).trimmed();
-    ok_ = true;
+    const QString wm = qEnvironmentVariable("ZX_E2E_WM");
+    ok_ = wm.isEmpty() || startWindowManager(wm);
     QThread::msleep(200);
 }
 
+bool XvfbSession::startWindowManager(const QString& program) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    wm_.setProcessEnvironment(env);
+    wm_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    wm_.setStandardOutputFile(QProcess::nullDevice());
+    wm_.start(program, {});
+    if (!wm_.waitForStarted(5000)) return false;
+    // A window manager announces itself on the root window once it manages.
+    return waitUntil(
+        [&] {
+            return tool("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
+        },
+        10000);
+}
+
 XvfbSession::~XvfbSession() {
+    if (wm_.state() != QProcess::NotRunning) {
+        wm_.terminate();
+        if (!wm_.waitForFinished(3000)) wm_.kill();
+    }
     xvfb_.terminate();
     if (!xvfb_.waitForFinished(3000)) xvfb_.kill();
 }

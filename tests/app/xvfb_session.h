@@ -12,7 +12,8 @@ namespace zx::e2e {
 
 class XvfbSession {
   public:
-    // Starts Xvfb with a black root window of the given size.
+    // Starts Xvfb with a black root window of the given size, and the window
+    // manager named by ZX_E2E_WM (e.g. "openbox") when that is set.
     XvfbSession(int width, int height);
     ~XvfbSession();
 
@@ -24,7 +25,10 @@ class XvfbSession {
     QImage screenshot();
 
   private:
+    bool startWindowManager(const QString& program);
+
     QProcess xvfb_;
+    QProcess wm_;
     QString display_;
     QTemporaryDir dir_;
     bool ok_ = false;

@@ -53,8 +53,9 @@ for lib in $(objdump -p "$exe" | awk '$1 == "NEEDED" {print $2}'); do
   [[ $depends == *" $pkg "* ]] || error "$lib comes from $pkg, which Depends lacks"
 done
 [[ $depends != *libasan* && $depends != *libubsan* ]] || error "sanitizer runtimes in Depends"
-# Loaded at run time, not linked: the font of the splash window's texts.
-for pkg in fonts-liberation; do
+# Loaded at run time, not linked: the font of the splash window's texts and
+# the sound library.
+for pkg in fonts-liberation libsdl2-mixer-2.0-0; do
   [[ $depends == *" $pkg "* ]] || error "Depends lacks $pkg"
 done
 

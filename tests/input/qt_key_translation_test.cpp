@@ -35,6 +35,7 @@ TEST(KeyTranslation, CodesOfDigitsLettersAndNamedKeys) {
         {Qt::Key_Shift, none, 0, 16},
         {Qt::Key_Control, none, 105, 17},
         {Qt::Key_Alt, none, 0, 18},
+        {Qt::Key_AltGr, none, 108, 18},  // the right Alt of European layouts
         {Qt::Key_Space, none, 0, 32},
         {Qt::Key_Return, none, 0, 13},
         {Qt::Key_Enter, pad, 0, 13},

@@ -89,6 +89,27 @@ TEST_F(SdlSound, LoadsTheSamplesAndPlaysThemOverlappingOnTheDummyOutput) {
     EXPECT_FALSE(backend.isOpen());
 }
 
+TEST_F(SdlSound, AQuietOutputClosesAndTheNextSoundReopensItWithTheSamples) {
+    SdlMixerBackend backend;
+    Sound snd(backend, deviceSoundOn_);
+    ASSERT_TRUE(snd.Snd_Init(kSoundModeDirectSound));
+    snd.Snd_Play(SoundSample::Shot);
+    EXPECT_FALSE(backend.suspendIfQuiet());  // still sounding: stays open
+    snd.Snd_Silence();
+    EXPECT_TRUE(backend.suspendIfQuiet());
+    EXPECT_TRUE(backend.isSuspended());
+    EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0) << "the output device is closed";
+    EXPECT_TRUE(backend.FSOUND_StopSound(fsound::kAllChannels));
+
+    snd.Snd_Play(SoundSample::Enemy);  // the same handle plays after the reopen
+    EXPECT_FALSE(backend.isSuspended());
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_EQ(Mix_AllocateChannels(-1), 64);
+    EXPECT_EQ(backend.currentDriver(), "dummy");
+    snd.Snd_Close();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
 TEST_F(SdlSound, AnOutputThatCannotOpenFallsBackToSilenceAndStillLoads) {
     setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
     SdlMixerBackend backend;

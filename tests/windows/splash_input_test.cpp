@@ -1,4 +1,5 @@
 // Keys, focus, links and closing of the splash window.
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QTest>
 
@@ -54,6 +55,31 @@ TEST_F(SplashTest, EscapeEndsTheProgramAndWritesNothing) {
     EXPECT_THAT(log, ElementsAre("terminate"));  // handled once, not again by the window
     EXPECT_EQ(store.readText("SoundMode"), "0");
     EXPECT_FALSE(store.readText("SplashScreen"));
+}
+
+TEST_F(SplashTest, KeysWorkWhileTheDriverListIsOpen) {
+    const struct {
+        int key;
+        quint32 scan;
+        const char* expected;  // what reaches the host
+    } cases[] = {
+        {Qt::Key_1, kScanDigit1, "Snd_Init 2"},
+        {Qt::Key_Return, 36, "Snd_Init 2"},
+        {Qt::Key_Escape, 9, "terminate"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        store.mem = MemorySettingsStore();
+        createActive();
+        pick(2);
+        form->cb_sound->showPopup();
+        QWidget* list = form->cb_sound->view();
+        ASSERT_TRUE(list->isVisible());
+        QKeyEvent e(QEvent::KeyPress, c.key, Qt::NoModifier, c.scan, 0, 0);
+        QApplication::sendEvent(list, &e);
+        EXPECT_EQ(std::count(log.begin(), log.end(), c.expected), 1);
+        EXPECT_FALSE(list->isVisible());
+    }
 }
 
 TEST_F(SplashTest, ActivationFocusesTheDriverList) {

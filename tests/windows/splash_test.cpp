@@ -24,6 +24,7 @@ TEST_F(SplashTest, FirstStartIsCentredWithNoDriverAndOnlyTheGreyPlay) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(f.pos(), QPoint((screen.width() - 460) / 2, (screen.height() - 420) / 2));
     EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(f.im_background->pixmap().isNull());
     EXPECT_TRUE(splashPending);
     EXPECT_EQ(f.cb_sound->currentIndex(), -1);
     EXPECT_TRUE(f.chb_splashscreen->isChecked());
@@ -85,6 +86,7 @@ TEST_F(SplashTest, StoredDriverWithTheSplashOffLaunchesWithoutEverShowing) {
     EXPECT_EQ(f.pos(), QPoint(-460, -420));
     EXPECT_FALSE(splashPending);
     EXPECT_TRUE(f.launched());
+    EXPECT_TRUE(f.im_background->pixmap().isNull()) << "never shown, never decoded";
     EXPECT_THAT(log, ElementsAre("SoundMode=2", "Snd_Init 2", "SplashScreen=0", "tick off",
                                  "centre", "startup"));
 }
@@ -93,10 +95,12 @@ TEST_F(SplashTest, LaunchStoresTheDriverBeforeSoundAndTheBoxAfterOnlyOnce) {
     TSplashForm& f = createActive();
     pick(0);
     f.chb_splashscreen->setChecked(false);
+    ASSERT_TRUE(splashPending);  // the device window has not been activated yet
     f.btn_playClick();
     EXPECT_THAT(log, ElementsAre("SoundMode=0", "Snd_Init 0", "SplashScreen=0", "tick off",
                                  "centre", "startup"));
     EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(splashPending);  // so its activation now cannot bring the splash back
 
     f.show();  // even if something shows it again, it does not launch twice
     f.btn_playClick();
