@@ -32,14 +32,7 @@ class DeviceEndToEnd : public ::testing::Test {
     }
     // Waits until the screen satisfies f; returns the last screenshot.
     QImage waitFor(const std::function<bool(const QImage&)>& f, int ms = 10000) {
-        QImage shot;
-        waitUntil(
-            [&] {
-                shot = x.screenshot();
-                return !shot.isNull() && f(shot);
-            },
-            ms);
-        return shot;
+        return x.waitForShot(f, ms);
     }
     void key(const QString& k) { x.tool("xdotool", {"key", "--delay", "80", k}); }
 

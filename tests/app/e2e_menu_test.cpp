@@ -18,14 +18,7 @@ class MenuEndToEnd : public ::testing::Test {
         folder.start(x.display());
     }
     QImage waitFor(const std::function<bool(const QImage&)>& f, int ms = 10000) {
-        QImage shot;
-        waitUntil(
-            [&] {
-                shot = x.screenshot();
-                return !shot.isNull() && f(shot);
-            },
-            ms);
-        return shot;
+        return x.waitForShot(f, ms);
     }
     void key(const QString& k) { x.tool("xdotool", {"key", "--delay", "80", k}); }
     void click(QPoint p, int button = 1) {

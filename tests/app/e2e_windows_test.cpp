@@ -32,14 +32,7 @@ class WindowsEndToEnd : public ::testing::Test {
                   false);
     }
     QImage waitFor(const std::function<bool(const QImage&)>& f, int ms = 10000) {
-        QImage shot;
-        waitUntil(
-            [&] {
-                shot = x.screenshot();
-                return !shot.isNull() && f(shot);
-            },
-            ms);
-        return shot;
+        return x.waitForShot(f, ms);
     }
     // Whether the screenshot shows a colour at a point of a window.
     std::function<bool(const QImage&)> shows(const QRect& window, QPoint at, QRgb colour) {

@@ -92,6 +92,17 @@ QImage XvfbSession::screenshot() {
     return QImage(file);
 }
 
+QImage XvfbSession::waitForShot(const std::function<bool(const QImage&)>& f, int ms) {
+    QImage shot;
+    waitUntil(
+        [&] {
+            shot = screenshot();
+            return !shot.isNull() && f(shot);
+        },
+        ms);
+    return shot;
+}
+
 ProgramFolder::ProgramFolder() {
     QFile::copy(ZX_PROGRAM, dir_.filePath("zorbanix"));
     QFile::setPermissions(dir_.filePath("zorbanix"),

@@ -23,6 +23,8 @@ class XvfbSession {
     // Runs a helper tool (xdotool, import) on the display; returns its output.
     QString tool(const QString& program, const QStringList& args, int timeoutMs = 10000);
     QImage screenshot();
+    // Screenshots until f accepts one or the time is up; returns the last.
+    QImage waitForShot(const std::function<bool(const QImage&)>& f, int ms = 10000);
 
   private:
     bool startWindowManager(const QString& program);
