@@ -33,6 +33,10 @@ const FacePainter::Seen& FacePainter::seen(const PictureRef& p) {
     const int w = std::max(p->width, 0), h = std::max(p->height, 0), t = Seen::kTile;
     s.tilesWide = (w + t - 1) / t;
     s.tiles.assign(std::size_t(s.tilesWide) * ((h + t - 1) / t), Seen::kOpaque | Seen::kClear);
+    if (p->opaque && w > 0 && h > 0) {
+        std::fill(s.tiles.begin(), s.tiles.end(), Seen::kOpaque);
+        return s;
+    }
     for (int y = 0; y < h; ++y) {
         const std::uint32_t* row = p->pixels.data() + std::size_t(y) * w;
         std::uint8_t* tiles = s.tiles.data() + std::size_t(y / t) * s.tilesWide;

@@ -46,10 +46,12 @@ int main(int argc, char** argv) {
     const QString programDir = QApplication::applicationDirPath();
     zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
     device = &form1;
-    zx::TAboutForm aboutForm(shell);
-    zx::TKeysForm keysForm(form1.keyMap(), settings, &form1);
+    // The about box and the key settings dialog are built when first opened.
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
-    zx::AuxWindowsImpl auxWindows(aboutForm, keysForm, manualForm, form1);
+    zx::AuxWindowsImpl auxWindows(
+        [&] { return std::make_unique<zx::TAboutForm>(shell); },
+        [&] { return std::make_unique<zx::TKeysForm>(form1.keyMap(), settings, &form1); },
+        manualForm, form1);
     form1.setAuxWindows(&auxWindows);
     // Created last and visible, unless it launches the device at once.
     zx::TSplashForm splashForm(form1, settings, dialogs, shell, form1.SplashPending);

@@ -170,17 +170,26 @@ std::optional<std::string> FileSettingsStore::readText(const std::string& name) 
 }
 
 void FileSettingsStore::writeText(const std::string& name, const std::string& text) {
-    auto known = values_.find(name);
-    if (known != values_.end() && known->second == text) return;
-    values_[name] = text;
+    writeTexts({{name, text}});
+}
+
+void FileSettingsStore::writeTexts(const Values& values) {
+    Values changed;
+    for (const auto& [name, text] : values) {
+        auto known = values_.find(name);
+        if (known != values_.end() && known->second == text) continue;
+        values_[name] = text;
+        changed.emplace_back(name, text);
+    }
+    if (changed.empty()) return;
 
     const std::string dir = fs::path(path_).parent_path().string();
     std::error_code ec;
     fs::create_directories(dir, ec);
     FolderLock lock(dir);
     // Merged into the file as it is now, so another process's values stay.
-    const std::string current = readFile(path_).value_or(std::string());
-    const std::string updated = withSettingsValue(current, name, text);
+    std::string updated = readFile(path_).value_or(std::string());
+    for (const auto& [name, text] : changed) updated = withSettingsValue(updated, name, text);
     values_ = parseSettingsText(updated);
 
     const std::string temp = temporaryPath();

@@ -22,8 +22,9 @@ std::string withSettingsValue(std::string_view text, const std::string& name,
 // A settings file on a POSIX file system. A write that changes a value takes
 // a short lock on the folder (waiting at most kLockWaitMs, then going on
 // without it), merges the value into the file as it is on disk, and replaces
-// the file through a temporary file that is flushed before the rename. A
-// write of the text already stored does nothing. Temporary files left by a
+// the file through a temporary file that is flushed before the rename; values
+// written together go in one such replacement. A write of the text already
+// stored does nothing. Temporary files left by a
 // process that was killed are removed when the store opens.
 class FileSettingsStore final : public SettingsStore {
   public:
@@ -33,6 +34,7 @@ class FileSettingsStore final : public SettingsStore {
 
     std::optional<std::string> readText(const std::string& name) const override;
     void writeText(const std::string& name, const std::string& text) override;
+    void writeTexts(const Values& values) override;
 
     const std::string& path() const { return path_; }
     // The temporary file of the running process.

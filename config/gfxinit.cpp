@@ -215,15 +215,25 @@ SkinResult LoadSkin(Face& face, const SkinContext& ctx) {
     return result;
 }
 
-ManualPages LoadManualPages(const std::string& configPath) {
+ManualLayout ReadManualLayout(const std::string& configPath) {
     const IniFile ini = IniFile::load(configPath).value_or(IniFile());
+    ManualLayout l;
+    l.dir = iniDirectory(ini.readString("Manual", "ManualDir", "Graphics\\Manual\\"));
+    l.clientHeight = std::clamp(ini.readInteger("Manual", "ManualHeight", 255), 0, kMaxImageSide);
+    l.clientWidth = std::clamp(ini.readInteger("Manual", "ManualWidth", 345), 0, kMaxImageSide);
+    return l;
+}
+
+ManualPages LoadManualPages(const std::string& configPath) {
+    return LoadManualPages(ReadManualLayout(configPath));
+}
+
+ManualPages LoadManualPages(const ManualLayout& layout) {
     ManualPages m;
-    const std::string dir =
-        iniDirectory(ini.readString("Manual", "ManualDir", "Graphics\\Manual\\"));
-    m.clientHeight = std::clamp(ini.readInteger("Manual", "ManualHeight", 255), 0, kMaxImageSide);
-    m.clientWidth = std::clamp(ini.readInteger("Manual", "ManualWidth", 345), 0, kMaxImageSide);
+    m.clientWidth = layout.clientWidth;
+    m.clientHeight = layout.clientHeight;
     for (int n = 1; n <= kManualPageCount; ++n) {
-        const std::string path = dir + std::to_string(n) + ".bmp";
+        const std::string path = layout.dir + std::to_string(n) + ".bmp";
         if (!fileExists(path)) {
             m.pages[n - 1] = missingPictureMarker();
             continue;

@@ -44,6 +44,13 @@ SkinResult LoadSkin(Face& face, const SkinContext& context);
 
 inline constexpr int kManualPageCount = 12;
 
+// The Manual section: the viewer's client size and the folder of its pages.
+struct ManualLayout {
+    int clientWidth = 345;
+    int clientHeight = 255;
+    std::string dir = "Graphics/Manual/";
+};
+
 struct ManualPages {
     int clientWidth = 345;
     int clientHeight = 255;
@@ -53,8 +60,11 @@ struct ManualPages {
     std::string error;  // the decoder's message if a page file was rejected
 };
 
-// Reads the Manual section and the twelve page bitmaps. A missing Config.ini
-// gives every default.
+// Reads the Manual section; a missing Config.ini gives every default.
+ManualLayout ReadManualLayout(const std::string& configPath);
+// The twelve page bitmaps of the layout's folder, 1.bmp to 12.bmp.
+ManualPages LoadManualPages(const ManualLayout& layout);
+// Both: the Manual section and its pages.
 ManualPages LoadManualPages(const std::string& configPath);
 
 }  // namespace zx

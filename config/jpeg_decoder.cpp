@@ -92,6 +92,7 @@ bool decodeInto(const std::uint8_t* data, std::size_t size, std::int64_t maxPixe
         cinfo.out_color_space =
             std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&cinfo);
+    pic.opaque = true;
     pic.width = int(cinfo.output_width);
     pic.height = int(cinfo.output_height);
     pic.pixels.resize(std::size_t(pic.width) * std::size_t(pic.height));

@@ -96,6 +96,7 @@ PictureRef withLowerLeftTransparent(const PictureRef& picture) {
     if (!picture || picture->width <= 0 || picture->height <= 0) return picture;
     const std::uint32_t key = picture->pixel(0, picture->height - 1);
     auto out = std::make_shared<Picture>(*picture);
+    out->opaque = false;
     for (auto& p : out->pixels)
         if (p == key) p = 0;
     return out;

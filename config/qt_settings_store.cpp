@@ -63,4 +63,6 @@ void QtSettingsStore::writeText(const std::string& name, const std::string& text
     store_->writeText(name, text);
 }
 
+void QtSettingsStore::writeTexts(const Values& values) { store_->writeTexts(values); }
+
 }  // namespace zx

@@ -20,6 +20,7 @@ class QtSettingsStore final : public SettingsStore {
 
     std::optional<std::string> readText(const std::string& name) const override;
     void writeText(const std::string& name, const std::string& text) override;
+    void writeTexts(const Values& values) override;
 
     // Where the values live, for messages and tests.
     QString location() const { return location_; }

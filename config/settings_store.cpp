@@ -26,6 +26,16 @@ void SettingsStore::WriteInteger(const std::string& name, int value) {
     writeText(name, std::to_string(value));
 }
 
+void SettingsStore::writeTexts(const Values& values) {
+    for (const auto& [name, text] : values) writeText(name, text);
+}
+
+void SettingsStore::WriteIntegers(const std::vector<std::pair<std::string, int>>& values) {
+    Values texts;
+    for (const auto& [name, value] : values) texts.emplace_back(name, std::to_string(value));
+    writeTexts(texts);
+}
+
 bool SettingsStore::ReadBool(const std::string& name, bool def) const {
     return ReadInteger(name, def ? 1 : 0) != 0;
 }

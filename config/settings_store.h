@@ -4,6 +4,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zx {
 
@@ -22,6 +24,12 @@ class SettingsStore {
     virtual std::optional<std::string> readText(const std::string& name) const = 0;
     // Stores the text and makes it durable at once.
     virtual void writeText(const std::string& name, const std::string& text) = 0;
+    // Stores several values together; a store that can makes them durable in
+    // one step, so that they reach the disk all or none.
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    virtual void writeTexts(const Values& values);
+    // The same with integers, written as WriteInteger writes them.
+    void WriteIntegers(const std::vector<std::pair<std::string, int>>& values);
 };
 
 // Parses a whole decimal integer with an optional sign; nothing else.

@@ -13,6 +13,9 @@ struct Picture {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;  // width * height, row by row from the top
+    // Every pixel is opaque, as its format guarantees (a JPEG): painting need
+    // not look at the alpha of each pixel.
+    bool opaque = false;
 
     std::uint32_t pixel(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };

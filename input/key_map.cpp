@@ -24,11 +24,13 @@ void KeyMap::load(SettingsStore& store) {
     for (int n = 1; n <= kBindingCount; ++n)
         KeyBindings[std::size_t(n - 1)].KeyIndex =
             store.ReadInteger("Key" + std::to_string(n), kDefaultKeyIndex[std::size_t(n - 1)]);
+    std::vector<std::pair<std::string, int>> stored;
     for (int n = 1; n <= kBindingCount; ++n) {
         const KeyBinding& b = KeyBindings[std::size_t(n - 1)];
-        store.WriteInteger("Key" + std::to_string(n), b.KeyIndex);
+        stored.emplace_back("Key" + std::to_string(n), b.KeyIndex);
         AssignWord(KeyBindings, n, b);
     }
+    store.WriteIntegers(stored);
 }
 
 std::string_view KeyMap::keyName(int keyIndex) const {

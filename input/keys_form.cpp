@@ -175,12 +175,15 @@ bool TKeysForm::CheckKeys() {
 void TKeysForm::btn_acceptClick() {
     // The button is disabled while keys clash; a direct call must not store them either.
     if (!btn_accept->isEnabled()) return;
+    std::vector<std::pair<std::string, int>> stored;
     for (int n = 1; n <= kBindingCount; ++n) {
         KeyBinding& b = keys_.KeyBindings[std::size_t(n - 1)];
         b.KeyIndex = combos[std::size_t(n - 1)]->currentIndex() + 1;
-        settings_.WriteInteger("Key" + std::to_string(n), b.KeyIndex);
+        stored.emplace_back("Key" + std::to_string(n), b.KeyIndex);
         AssignWord(keys_.KeyBindings, n, b);
     }
+    // The seven keys reach the file together.
+    settings_.WriteIntegers(stored);
     keys_.UpdateButtonHints();
     if (mainWindow_) mainWindow_->setEnabled(true);
     close();

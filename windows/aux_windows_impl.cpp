@@ -11,11 +11,28 @@
 
 namespace zx {
 
-AuxWindowsImpl::AuxWindowsImpl(TAboutForm& about, TKeysForm& keys, TManualForm& manual,
+AuxWindowsImpl::AuxWindowsImpl(AboutMaker makeAbout, KeysMaker makeKeys, TManualForm& manual,
                                QWidget& mainWindow)
-    : about_(about), keys_(keys), manual_(manual), mainWindow_(mainWindow) {
-    about_.installEventFilter(this);
+    : makeAbout_(std::move(makeAbout)),
+      makeKeys_(std::move(makeKeys)),
+      manual_(manual),
+      mainWindow_(mainWindow) {
     manual_.installEventFilter(this);
+}
+
+AuxWindowsImpl::~AuxWindowsImpl() = default;
+
+TAboutForm& AuxWindowsImpl::about() {
+    if (!about_) {
+        about_ = makeAbout_();
+        about_->installEventFilter(this);
+    }
+    return *about_;
+}
+
+TKeysForm& AuxWindowsImpl::keys() {
+    if (!keys_) keys_ = makeKeys_();
+    return *keys_;
 }
 
 bool AuxWindowsImpl::eventFilter(QObject* watched, QEvent* event) {
@@ -25,15 +42,16 @@ bool AuxWindowsImpl::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void AuxWindowsImpl::openAbout() { about_.open(); }
+void AuxWindowsImpl::openAbout() { about().open(); }
 
 void AuxWindowsImpl::openManual() { manual_.open(); }
 
 void AuxWindowsImpl::openKeySettings() {
-    centreWindow(&keys_);
-    keys_.show();
-    keys_.raise();
-    keys_.activateWindow();
+    TKeysForm& dialog = keys();
+    centreWindow(&dialog);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
     // The dialog enables the device window again when it closes.
     mainWindow_.setEnabled(false);
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
+#include <memory>
 
 #include "app/aux_windows.h"
 
@@ -13,9 +15,20 @@ class TAboutForm;
 class TKeysForm;
 class TManualForm;
 
+// The about box and the key settings dialog are built the first time they
+// open and then live until the end: most runs never open them, and their
+// widgets and fonts would cost every start-up.
 class AuxWindowsImpl final : public QObject, public AuxWindows {
   public:
-    AuxWindowsImpl(TAboutForm& about, TKeysForm& keys, TManualForm& manual, QWidget& mainWindow);
+    using AboutMaker = std::function<std::unique_ptr<TAboutForm>()>;
+    using KeysMaker = std::function<std::unique_ptr<TKeysForm>()>;
+
+    AuxWindowsImpl(AboutMaker makeAbout, KeysMaker makeKeys, TManualForm& manual,
+                   QWidget& mainWindow);
+    ~AuxWindowsImpl() override;
+
+    TAboutForm& about();
+    TKeysForm& keys();
 
     void openAbout() override;   // modeless
     void openManual() override;  // modeless
@@ -29,8 +42,10 @@ class AuxWindowsImpl final : public QObject, public AuxWindows {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    TAboutForm& about_;
-    TKeysForm& keys_;
+    AboutMaker makeAbout_;
+    KeysMaker makeKeys_;
+    std::unique_ptr<TAboutForm> about_;
+    std::unique_ptr<TKeysForm> keys_;
     TManualForm& manual_;
     QWidget& mainWindow_;
 };

@@ -78,6 +78,24 @@ TManualForm::TManualForm(const std::string& configPath, Dialogs& dialogs)
     setWindowTitle(QStringLiteral("Manual"));
     // The page is painted whole into Qt's back buffer: a page change does not flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    visible_.fill(true);
+    visible_[std::size_t(ManualCtl::btn_left_down)] = false;
+    visible_[std::size_t(ManualCtl::btn_left_up)] = false;
+    FormCreate(configPath, dialogs);
+}
+
+void TManualForm::FormCreate(const std::string& configPath, Dialogs& dialogs) {
+    layout_ = ReadManualLayout(configPath);
+    dialogs_ = &dialogs;
+    // A size of 0 would leave nothing to see or click.
+    setFixedSize(std::max(1, layout_.clientWidth), std::max(1, layout_.clientHeight));
+}
+
+// The pictures are decoded when the viewer is first needed, not at start-up:
+// most runs never open it.
+void TManualForm::loadPictures() {
+    if (loaded_) return;
+    loaded_ = true;
     for (int i = 0; i < kManualCtlCount; ++i) {
         const Place& pl = kPlaces[i];
         if (!pl.file) continue;
@@ -86,23 +104,15 @@ TManualForm::TManualForm(const std::string& configPath, Dialogs& dialogs)
         if (pictures_[std::size_t(i)].isNull())
             pictures_[std::size_t(i)] = drawButton(pl.glyph, pl.pressedLook);
     }
-    visible_.fill(true);
-    visible_[std::size_t(ManualCtl::btn_left_down)] = false;
-    visible_[std::size_t(ManualCtl::btn_left_up)] = false;
-    FormCreate(configPath, dialogs);
-}
-
-void TManualForm::FormCreate(const std::string& configPath, Dialogs& dialogs) {
-    pages_ = LoadManualPages(configPath);
-    // A size of 0 would leave nothing to see or click.
-    setFixedSize(std::max(1, pages_.clientWidth), std::max(1, pages_.clientHeight));
+    pages_ = LoadManualPages(layout_);
     for (int i = 0; i < kManualPageCount; ++i)
         if (const PictureRef& pic = pages_.pages[std::size_t(i)])
             ManualPages_[std::size_t(i)] = toQImage(*pic);
-    if (!pages_.error.empty()) dialogs.showError(QString::fromStdString(pages_.error));
+    if (!pages_.error.empty()) dialogs_->showError(QString::fromStdString(pages_.error));
 }
 
 void TManualForm::open() {
+    loadPictures();
     if (!shownBefore_) centreWindow(this);
     shownBefore_ = true;
     show();
@@ -124,6 +134,7 @@ void TManualForm::setVisible(ManualCtl c, bool on) {
 }
 
 void TManualForm::Vid_Show_Page() {
+    loadPictures();
     pageTop_ = ManualPages_[std::size_t(ManualPage - 1)];
     if (ManualPage == 1) {
         setVisible(ManualCtl::btn_left_down, false);

@@ -29,8 +29,9 @@ inline constexpr int kManualCtlCount = 7;
 class TManualForm : public QWidget {
     Q_OBJECT
   public:
-    // Loads the pages and the window's size from the Config.ini at configPath;
-    // a page file that its decoder rejects is reported through dialogs.
+    // Reads the window's size and the pages' folder from the Config.ini at
+    // configPath; the pages are loaded when the viewer first opens, and a page
+    // file that its decoder rejects is reported then through dialogs.
     TManualForm(const std::string& configPath, Dialogs& dialogs);
 
     // Shows the viewer: centred the first time, later where it was left.
@@ -63,12 +64,16 @@ class TManualForm : public QWidget {
 
   private:
     void FormCreate(const std::string& configPath, Dialogs& dialogs);
+    void loadPictures();
     void FormKeyDown(int virtualKey);
     void FormKeyUp(int virtualKey);
     void setVisible(ManualCtl c, bool on);
     // The topmost visible control that takes presses at a point.
     std::optional<ManualCtl> controlAt(QPoint p) const;
 
+    ManualLayout layout_;
+    Dialogs* dialogs_ = nullptr;
+    bool loaded_ = false;
     ManualPages pages_;
     std::array<QImage, kManualPageCount> ManualPages_;  // views of the loaded pages
     QImage pageTop_;

@@ -129,9 +129,17 @@ TEST_F(QtSettingsStoreTest, WritesMergeAndUnchangedTextsCostNothing) {
     }, after{};
     ASSERT_EQ(stat(confPath().c_str(), &before), 0);
     for (int i = 0; i < 9; ++i) first.WriteInteger("Key1", 2);
+    first.WriteIntegers({{"Key1", 2}, {"HiScore1", 500}});
     ASSERT_EQ(stat(confPath().c_str(), &after), 0);
     EXPECT_EQ(before.st_ino, after.st_ino) << "the file was replaced";
     EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+
+    // Values written together are merged with the file as it is on disk.
+    first.WriteIntegers({{"Key1", 2}, {"Key2", 7}, {"Key3", 9}});
+    QtSettingsStore reread;
+    EXPECT_EQ(reread.ReadInteger("Key2", 0), 7);
+    EXPECT_EQ(reread.ReadInteger("Key3", 0), 9);
+    EXPECT_EQ(reread.ReadInteger("HiScore2", 0), 300);
 }
 
 // Files written by earlier versions load, keep their other lines, and a

@@ -40,10 +40,11 @@ class AuxWindowsTest : public ::testing::Test {
         settings.WriteBool("FullscreenMode", false);
         form = std::make_unique<TForm1>(
             Form1Deps{settings, dialogs, clock, random, sound, dir.path()});
-        about = std::make_unique<TAboutForm>(shell);
-        keys = std::make_unique<TKeysForm>(form->keyMap(), settings, form.get());
         manual = std::make_unique<TManualForm>(dir.filePath("Config.ini").toStdString(), dialogs);
-        windows = std::make_unique<AuxWindowsImpl>(*about, *keys, *manual, *form);
+        windows = std::make_unique<AuxWindowsImpl>(
+            [this] { return std::make_unique<TAboutForm>(shell); },
+            [this] { return std::make_unique<TKeysForm>(form->keyMap(), settings, form.get()); },
+            *manual, *form);
         form->show();
         form->enterStartupMode();
     }
@@ -57,14 +58,13 @@ class AuxWindowsTest : public ::testing::Test {
     SeededRandom random{1};
     RecordingSoundBackend sound;
     std::unique_ptr<TForm1> form;
-    std::unique_ptr<TAboutForm> about;
-    std::unique_ptr<TKeysForm> keys;
     std::unique_ptr<TManualForm> manual;
     std::unique_ptr<AuxWindowsImpl> windows;
 };
 
 TEST_F(AuxWindowsTest, KeySettingsShutTheDeviceWindowUntilAcceptedAndTheNewKeyActsAtOnce) {
     windows->openKeySettings();
+    TKeysForm* keys = &windows->keys();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_TRUE(keys->isVisible());
     EXPECT_EQ(keys->pos(), QPoint((screen.width() - 448) / 2, (screen.height() - 195) / 2));
