@@ -37,13 +37,20 @@ const FacePainter::Seen& FacePainter::seen(const PictureRef& p) {
         std::fill(s.tiles.begin(), s.tiles.end(), Seen::kOpaque);
         return s;
     }
+    // Per row and tile: the AND of the pixels tells whether every alpha is
+    // 0xFF, their OR whether every alpha is 0.
     for (int y = 0; y < h; ++y) {
         const std::uint32_t* row = p->pixels.data() + std::size_t(y) * w;
         std::uint8_t* tiles = s.tiles.data() + std::size_t(y / t) * s.tilesWide;
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t alpha = row[x] >> 24;
-            if (alpha != 0xFF) tiles[x / t] &= ~Seen::kOpaque;
-            if (alpha != 0) tiles[x / t] &= ~Seen::kClear;
+        for (int x0 = 0; x0 < w; x0 += t) {
+            std::uint32_t all = ~0u, any = 0;
+            for (int x = x0, end = std::min(w, x0 + t); x < end; ++x) {
+                all &= row[x];
+                any |= row[x];
+            }
+            std::uint8_t& tile = tiles[x0 / t];
+            if (all >> 24 != 0xFF) tile &= ~Seen::kOpaque;
+            if (any >> 24 != 0) tile &= ~Seen::kClear;
         }
     }
     return s;

@@ -42,15 +42,6 @@ std::string pictureTooLargeMessage(std::int64_t width, std::int64_t height) {
            " pixels)";
 }
 
-std::uint32_t premultiply(std::uint32_t argb) {
-    const std::uint32_t a = argb >> 24;
-    if (a == 255) return argb;
-    if (a == 0) return 0;
-    auto scale = [a](std::uint32_t c) { return (c * a + 127) / 255; };
-    return (a << 24) | (scale((argb >> 16) & 0xFF) << 16) | (scale((argb >> 8) & 0xFF) << 8) |
-           scale(argb & 0xFF);
-}
-
 PictureFormat pictureFormatFor(std::string_view path) {
     const std::string ext = extensionOf(path);
     if (equalsNoCase(ext, "png")) return PictureFormat::Png;
