@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "config/gfxinit.h"
+#include "windows/game_menu.h"
 
 namespace zx {
 
@@ -62,6 +63,10 @@ void TForm1::LoadSkinAndApply() {
     ctx.screenHeight = screen.height();
     ctx.fullscreen = FullscreenMode;
     const SkinResult result = LoadSkin(device_.face, ctx);
+    // The in-game menu's picture is decoded once full-screen mode needs it:
+    // its button exists only there.
+    if (FullscreenMode && !device_.face[Ctl::btn_game_menu_background].picture)
+        device_.face.setPicture(Ctl::btn_game_menu_background, gameMenuPicture());
     applyShape();
     if (result.ok()) return;
     deps_.dialogs.showError(QString::fromStdString(result.message));

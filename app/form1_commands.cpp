@@ -21,7 +21,6 @@ void TForm1::createMenus() {
     const Rect closed{0, 0, kGameMenuClosedWidth, kGameMenuClosedHeight};
     device_.face.setRect(Ctl::btn_game_menu_top, closed);
     device_.face.setRect(Ctl::btn_game_menu_background, closed);
-    device_.face.setPicture(Ctl::btn_game_menu_background, gameMenuPicture());
 }
 
 QAction* TForm1::menuItem(MenuCommand c) const { return popup_->item(c); }

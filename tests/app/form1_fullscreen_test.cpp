@@ -186,6 +186,10 @@ TEST_F(FullscreenTest, TheBundledMenuPictureIsUsedWhenItFits) {
         QSize size;
         bool used;
     } rows[] = {{{256, 512}, true}, {{200, 512}, false}};
+    settings.WriteBool("FullscreenMode", false);
+    EXPECT_FALSE(create()->device().face[Ctl::btn_game_menu_background].picture)
+        << "decoded only when full-screen mode needs it";
+    settings.WriteBool("FullscreenMode", true);
     for (const auto& r : rows) {
         QImage img(r.size, QImage::Format_ARGB32);
         img.fill(QColor(10, 20, 250));
