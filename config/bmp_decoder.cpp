@@ -155,7 +155,8 @@ DecodeResult decodeBmp(const std::uint8_t* d, std::size_t size, std::int64_t max
     }
     // An alpha mask over all-zero alpha is a common writer's mistake: such a
     // bitmap is meant to be opaque. Otherwise the alpha is honoured.
-    for (auto& p : pic->pixels) p = useAlpha && anyAlpha ? premultiply(p) : p | 0xFF000000u;
+    pic->opaque = !(useAlpha && anyAlpha);
+    for (auto& p : pic->pixels) p = pic->opaque ? p | 0xFF000000u : premultiply(p);
 
     DecodeResult res;
     res.format = PictureFormat::Bmp;

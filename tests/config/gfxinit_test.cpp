@@ -168,6 +168,7 @@ TEST_F(SkinTest, BitmapTransparencyOnlyInTransparentControls) {
                     .ok());
     EXPECT_EQ(face[Ctl::im_hero_1].picture->pixel(0, 1), 0u);
     EXPECT_EQ(face[Ctl::im_hero_1].picture->pixel(0, 0), 0u) << "same colour as lower-left";
+    EXPECT_FALSE(face[Ctl::im_hero_1].picture->opaque);
     EXPECT_EQ(face[Ctl::im_hero_1].picture->pixel(1, 0), 0xFF00FF00u);
     EXPECT_EQ(face[Ctl::btn_time_top].picture->pixel(0, 1), 0xFF0000FFu);
 }

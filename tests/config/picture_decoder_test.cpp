@@ -64,6 +64,7 @@ TEST(PngDecoder, AlphaIsKeptAndPremultiplied) {
     EXPECT_EQ(pix(r, 1, 0), 0x80800000u);
     EXPECT_EQ(pix(r, 0, 1), 0u);
     EXPECT_EQ(pix(r, 1, 1), 0xFF0000FFu);
+    EXPECT_FALSE(r.picture->opaque);
 }
 
 TEST(PngDecoder, PaletteWithTransparentColourAndSixteenBitGrey) {
@@ -89,6 +90,7 @@ TEST(JpegDecoder, OpaqueColours) {
     EXPECT_EQ(r.picture->height, 16);
     expectNear(pix(r, 0, 0), 0xFF3366CC, 4);
     expectNear(pix(r, 15, 15), 0xFF3366CC, 4);
+    EXPECT_TRUE(r.picture->opaque) << "painted as a plain copy";
 }
 
 TEST(BmpDecoder, DepthsAndRowOrders) {
@@ -102,6 +104,7 @@ TEST(BmpDecoder, DepthsAndRowOrders) {
             ASSERT_TRUE(r.ok()) << bpp << ' ' << topDown << ' ' << r.error;
             ASSERT_EQ(r.picture->width, 3);
             ASSERT_EQ(r.picture->height, 2);
+            EXPECT_TRUE(r.picture->opaque);
             for (int i = 0; i < 6; ++i)
                 EXPECT_EQ(pix(r, i % 3, i / 3), 0xFF000000u | px[i])
                     << bpp << ' ' << topDown << ' ' << i;
