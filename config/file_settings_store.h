@@ -24,8 +24,8 @@ std::string withSettingsValue(std::string_view text, const std::string& name,
 // without it), merges the value into the file as it is on disk, and replaces
 // the file through a temporary file that is flushed before the rename; values
 // written together go in one such replacement. A write of the text already
-// stored does nothing. Temporary files left by a
-// process that was killed are removed when the store opens.
+// stored does nothing. Temporary files left by a process that was killed are
+// removed when the store opens.
 class FileSettingsStore final : public SettingsStore {
   public:
     static constexpr int kLockWaitMs = 100;
