@@ -21,8 +21,7 @@ class PictureWindow : public QWidget {
     // Grey where the picture leaves a border, the picture over the rest.
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const QRect at(QPoint((width() - picture_.width()) / 2,
-                              (height() - picture_.height()) / 2),
+        const QRect at(QPoint((width() - picture_.width()) / 2, (height() - picture_.height()) / 2),
                        picture_.size());
         for (const QRect& r : QRegion(rect()) - QRegion(at)) p.fillRect(r, QColor(128, 128, 128));
         p.drawImage(at.topLeft(), picture_);

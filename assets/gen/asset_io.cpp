@@ -59,8 +59,8 @@ void savePng(const QImage& img, const QString& path) {
     png_set_write_fn(
         png, &bytes,
         [](png_structp p, png_bytep data, png_size_t n) {
-            static_cast<QByteArray*>(png_get_io_ptr(p))->append(reinterpret_cast<char*>(data),
-                                                                qsizetype(n));
+            static_cast<QByteArray*>(png_get_io_ptr(p))
+                ->append(reinterpret_cast<char*>(data), qsizetype(n));
         },
         nullptr);
     png_set_IHDR(png, info, png_uint_32(rgba.width()), png_uint_32(rgba.height()), 8,
