@@ -27,19 +27,30 @@ bool loadBundled(benchmark::State& state, zx::Face& face, int screenW, int scree
     return false;
 }
 
-void BM_PaintAfterOneSegmentChange(benchmark::State& state) {
+// The bundled face with every segment lit, as the start-up face shows it.
+struct LitFace {
     zx::Face face;
     zx::GameState game;
-    zx::Display vid(face, game);
-    if (!loadBundled(state, face, 1920, 1080, false)) return;
-    vid.Vid_Show_All(true);
+    zx::Display vid{face, game};
+
+    bool load(benchmark::State& state, int screenW, int screenH, bool fullscreen) {
+        if (!loadBundled(state, face, screenW, screenH, fullscreen)) return false;
+        vid.Vid_Show_All(true);
+        return true;
+    }
+};
+
+void BM_PaintAfterOneSegmentChange(benchmark::State& state) {
+    LitFace lit;
+    if (!lit.load(state, 1920, 1080, false)) return;
+    zx::Face& face = lit.face;
     zx::FacePainter painter;
     QImage frame(face.look().clientWidth, face.look().clientHeight, QImage::Format_RGB32);
     const zx::Rect& r = face[zx::Ctl::im_hero_2].rect;
     bool on = false;
     for (auto _ : state) {
         on = !on;
-        vid.Vid_Show_Hero(2, on);
+        lit.vid.Vid_Show_Hero(2, on);
         QPainter p(&frame);
         painter.paint(p, face, QRect(r.x, r.y, r.w, r.h));
     }
@@ -73,11 +84,9 @@ BENCHMARK(BM_BareClippedDrawImage)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintFullScreenFrame(benchmark::State& state) {
     const int w = int(state.range(0)), h = int(state.range(1));
-    zx::Face face;
-    zx::GameState game;
-    zx::Display vid(face, game);
-    if (!loadBundled(state, face, w, h, true)) return;
-    vid.Vid_Show_All(true);
+    LitFace lit;
+    if (!lit.load(state, w, h, true)) return;
+    zx::Face& face = lit.face;
     zx::FacePainter painter;
     QImage frame(w, h, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -94,11 +103,9 @@ BENCHMARK(BM_PaintFullScreenFrame)
 // nothing else.
 void BM_BareFullScreenFrame(benchmark::State& state) {
     const int w = int(state.range(0)), h = int(state.range(1));
-    zx::Face face;
-    zx::GameState game;
-    zx::Display vid(face, game);
-    if (!loadBundled(state, face, w, h, true)) return;
-    vid.Vid_Show_All(true);
+    LitFace lit;
+    if (!lit.load(state, w, h, true)) return;
+    zx::Face& face = lit.face;
     std::vector<std::pair<QPoint, QImage>> pictures;
     for (zx::Ctl id : zx::kDrawingOrder) {
         const zx::Control& c = face[id];
