@@ -102,6 +102,9 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void openWithShell(const char* fileName);
     // Lets go of every device button held by a key or the mouse.
     void releaseHeldInput();
+    // Lets go of what the left button holds, when its release will go to the
+    // popup menu or a modal window that has taken the pointer.
+    void releasePointer();
     void FormCreate();
     void FormActivate();
     void areaChanged(const Rect& r) override;

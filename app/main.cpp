@@ -28,14 +28,16 @@ int main(int argc, char** argv) {
     // every setting is on disk already. Start-up's message boxes included.
     zx::TForm1* device = nullptr;
     bool quitRequested = false;
+    zx::QtDialogs dialogs;
     zx::QuitSignals quitSignals([&] {
         quitRequested = true;
+        // A message box open now runs its own loop, which quit() does not end.
+        dialogs.closeForQuit();
         if (device) device->device().snd.Snd_Close();
         QCoreApplication::quit();
     });
 
     zx::QtSettingsStore settings;
-    zx::QtDialogs dialogs;
     zx::QtShell shell;
     zx::SystemClock clock;
     zx::SdlMixerBackend sound;
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
     const QString programDir = QApplication::applicationDirPath();
     zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
     device = &form1;
+    if (quitRequested) return 0;  // during a message box of the skin's loading
     // The about box and the key settings dialog are built when first opened.
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
     zx::AuxWindowsImpl auxWindows(
