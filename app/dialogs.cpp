@@ -10,4 +10,10 @@ void QtDialogs::showError(const QString& text) {
     box.exec();
 }
 
+void QtDialogs::showWarning(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Settings not saved"), text,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
 }  // namespace zx
