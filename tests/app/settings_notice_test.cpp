@@ -41,21 +41,6 @@ TEST_F(SettingsNoticeTest, AFailedWriteIsToldOnceWithTheFileAndWhy) {
     EXPECT_TRUE(QFileInfo(conf).isDir());
 }
 
-TEST(SettingsNoticeText, NamesTheFileOrTheMissingHome) {
-    const struct {
-        SettingsWriteFailure failure;
-        const char* says;
-    } cases[] = {
-        {{"/home/p/.config/Orvalle/Zorbax50.conf", "No space left on device"},
-         "saved to\n/home/p/.config/Orvalle/Zorbax50.conf\n(No space left on device)."},
-        {{"", "there is no home folder to keep them in"},
-         "saved: there is no home folder to keep them in."},
-    };
-    for (const auto& c : cases)
-        EXPECT_TRUE(settingsNotSavedText(c.failure).contains(c.says))
-            << settingsNotSavedText(c.failure).toStdString();
-}
-
 // Values out of the range a game can reach, as a hand-edited file holds them:
 // a negative one is 0, a huge one is capped, and the ready face draws digits.
 TEST_F(SettingsNoticeTest, StoredHighScoresAreTakenWithinTheirRange) {

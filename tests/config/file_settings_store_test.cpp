@@ -38,28 +38,6 @@ std::vector<std::string> strangers(const std::string& dir, std::vector<std::stri
     return found;
 }
 
-TEST(SettingsText, AByteOrderMarkIsSkippedAndKept) {
-    const std::string mark = "\xEF\xBB\xBF";
-    const struct {
-        std::string text;
-        std::string afterWrite;  // with HiScore1 set to 140
-    } cases[] = {
-        {mark + "[General]\nHiScore1=120\n", mark + "[General]\nHiScore1=140\n"},
-        {mark + "[General]\nSplashScreen=0\n", mark + "[General]\nSplashScreen=0\nHiScore1=140\n"},
-        {mark, mark + "[General]\nHiScore1=140\n"},
-    };
-    for (const auto& c : cases) {
-        const auto values = parseSettingsText(c.text);
-        EXPECT_EQ(values.count("HiScore1") ? values.at("HiScore1") : "-",
-                  c.text.find("HiScore1") != std::string::npos ? "120" : "-");
-        EXPECT_EQ(values.count("SplashScreen") ? values.at("SplashScreen") : "-",
-                  c.text.find("Splash") != std::string::npos ? "0" : "-");
-        EXPECT_EQ(withSettingsValue(c.text, "HiScore1", "140"), c.afterWrite);
-    }
-    // A mark elsewhere is text like any other.
-    EXPECT_TRUE(parseSettingsText("[Other]\n" + mark + "[General]\nHiScore1=1\n").empty());
-}
-
 class SettingsFile : public ::testing::Test {
   protected:
     std::string conf() const { return dir.path() + "/config/Orvalle/Zorbax50.conf"; }
