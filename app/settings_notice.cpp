@@ -14,8 +14,8 @@ QString settingsNotSavedText(const SettingsWriteFailure& failure) {
             : QStringLiteral("The settings could not be saved to\n%1\n(%2).")
                   .arg(QFile::decodeName(QByteArray::fromStdString(failure.file)), reason);
     return where + QStringLiteral(
-                       "\n\nThe game goes on; settings and high scores changed from now on "
-                       "last until the program ends.");
+                       "\n\nThe game goes on, but changed settings and high scores may be "
+                       "lost when the program ends.");
 }
 
 SettingsNotice::SettingsNotice(SettingsStore& store, Dialogs& dialogs)
