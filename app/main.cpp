@@ -5,6 +5,7 @@
 
 #include "app/dialogs.h"
 #include "app/form1.h"
+#include "app/program_folder.h"
 #include "app/quit_signals.h"
 #include "config/qt_settings_store.h"
 #include "device/clock.h"
@@ -20,10 +21,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QString());
-    // Config.ini, its picture folders, the samples and the texts are named
-    // relative to the program's folder: work there whatever folder started us.
-    // The path is the executable's real one, so a link to it in bin/ works too.
-    QDir::setCurrent(QApplication::applicationDirPath());
     // A logout or a kill ends the program as Exit does, with sound closed;
     // every setting is on disk already. Start-up's message boxes included.
     zx::TForm1* device = nullptr;
@@ -37,7 +34,14 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     });
 
+    // The settings file's place comes from the environment; found before the
+    // current folder changes, though a relative XDG_CONFIG_HOME is ignored.
     zx::QtSettingsStore settings;
+    // Config.ini, its picture folders, the samples and the texts are named
+    // relative to the program's folder: work there whatever folder started us.
+    // The path is the executable's real one, so a link to it in bin/ works
+    // too, and taken as bytes, so any folder name works.
+    zx::enterProgramFolder();
     zx::QtShell shell;
     zx::SystemClock clock;
     zx::SdlMixerBackend sound;
@@ -45,7 +49,8 @@ int main(int argc, char** argv) {
     zx::SeededRandom random(
         std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
 
-    const QString programDir = QApplication::applicationDirPath();
+    // The current folder: the program's own, whatever its name's encoding.
+    const QString programDir = QStringLiteral(".");
     zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
     device = &form1;
     if (quitRequested) return 0;  // during a message box of the skin's loading
