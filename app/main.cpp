@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
     const QString programDir = QApplication::applicationDirPath();
     zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
     device = &form1;
+    // Without Config.ini the program ends once its message is closed: nothing
+    // else is read or created.
+    if (form1.terminationRequested()) return 0;
     // The about box and the key settings dialog are built when first opened.
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
     zx::AuxWindowsImpl auxWindows(

@@ -10,9 +10,9 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
+
+#include "config/player_file.h"
 
 namespace zx {
 
@@ -50,12 +50,14 @@ std::string_view nameOf(std::string_view line) {
     return trim(line.substr(0, eq));
 }
 
+// The file's text; empty when there is no file yet, nullopt when something
+// else stands in its place (a FIFO, a device, a folder, a file over
+// kMaxFileBytes) or it cannot be read: that is never parsed or replaced.
 std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    FileBytes file = readPlayerFile(path, FileSettingsStore::kMaxFileBytes);
+    if (file.status == FileStatus::Missing) return std::string();
+    if (!file.ok()) return std::nullopt;
+    return std::move(file.bytes);
 }
 
 bool writeAll(int fd, std::string_view text) {
@@ -188,7 +190,9 @@ void FileSettingsStore::writeTexts(const Values& values) {
     fs::create_directories(dir, ec);
     FolderLock lock(dir);
     // Merged into the file as it is now, so another process's values stay.
-    std::string updated = readFile(path_).value_or(std::string());
+    const std::optional<std::string> current = readFile(path_);
+    if (!current) return;  // what stands there is not ours to replace
+    std::string updated = *current;
     for (const auto& [name, text] : changed) updated = withSettingsValue(updated, name, text);
     values_ = parseSettingsText(updated);
 

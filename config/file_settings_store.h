@@ -1,6 +1,7 @@
 // The settings as a text file of its own, written atomically and never waiting long.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -26,9 +27,14 @@ std::string withSettingsValue(std::string_view text, const std::string& name,
 // written together go in one such replacement. A write of the text already
 // stored does nothing. Temporary files left by a process that was killed are
 // removed when the store opens.
+//
+// Only a regular file of at most kMaxFileBytes is read, and never blocks;
+// anything else in its place leaves every value at its default and is not
+// overwritten.
 class FileSettingsStore final : public SettingsStore {
   public:
     static constexpr int kLockWaitMs = 100;
+    static constexpr std::uint64_t kMaxFileBytes = std::uint64_t(1) << 20;
 
     explicit FileSettingsStore(std::string path);
 
