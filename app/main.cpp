@@ -54,6 +54,9 @@ int main(int argc, char** argv) {
     zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
     device = &form1;
     if (quitRequested) return 0;  // during a message box of the skin's loading
+    // Without Config.ini the program ends once its message is closed: nothing
+    // else is read or created.
+    if (form1.terminationRequested()) return 0;
     // The about box and the key settings dialog are built when first opened.
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
     zx::AuxWindowsImpl auxWindows(
