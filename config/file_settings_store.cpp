@@ -56,12 +56,17 @@ std::string_view nameOf(std::string_view line) {
 
 // The file's text; empty when there is no file yet, nullopt when something
 // else stands in its place (a FIFO, a device, a folder, a file over
-// kMaxFileBytes) or it cannot be read: that is never parsed or replaced.
-std::optional<std::string> readFile(const std::string& path) {
+// kMaxFileBytes) or it cannot be read: that is never parsed or replaced,
+// and *why says what it is.
+std::optional<std::string> readFile(const std::string& path, std::string* why = nullptr) {
     FileBytes file = readPlayerFile(path, FileSettingsStore::kMaxFileBytes);
     if (file.status == FileStatus::Missing) return std::string();
-    if (!file.ok()) return std::nullopt;
-    return std::move(file.bytes);
+    if (file.ok()) return std::move(file.bytes);
+    if (why) {
+        std::error_code ec;
+        *why = fs::is_directory(path, ec) ? std::strerror(EISDIR) : fileStatusText(file.status);
+    }
+    return std::nullopt;
 }
 
 bool writeAll(int fd, std::string_view text) {
@@ -251,13 +256,13 @@ void FileSettingsStore::update(const Change& change) {
     FolderLock lock(fs::path(*target).parent_path().string());
     // Merged into the file as it is now, so another process's values stay;
     // values this process could not save before are tried again.
-    const std::optional<std::string> current = readFile(path_);
+    std::string why;
+    const std::optional<std::string> current = readFile(path_, &why);
     if (!current) {
-        // What stands there is not a settings file (a FIFO, a device, a huge
-        // file): it is left alone, and the values wait in memory.
+        // What stands there is not a settings file: it is left alone, and
+        // the values wait in memory.
         for (const auto& [name, value] : change({})) unsaved_[name] = value;
-        reportWriteFailure(
-            {path_, "it is not a settings file (not a regular file of at most 1 MiB)"});
+        reportWriteFailure({path_, why});
         return;
     }
     std::string text = *current;
