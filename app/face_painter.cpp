@@ -90,7 +90,10 @@ static bool drawnIn(const Control& c, const QRect& a) {
            c.rect.y < ay + a.height() && ay < std::int64_t(c.rect.y) + c.rect.h;
 }
 
-void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) {
+void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area,
+                        const QRegion* shape) {
+    const QRegion cut = shape ? shape->intersected(area) : QRegion();
+    if (shape && cut.isEmpty()) return;
     // Nothing beneath the topmost opaque picture that covers the whole area
     // shows: painting starts there, without the background fill.
     std::size_t first = 0;
@@ -105,12 +108,16 @@ void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) 
             covered = true;
         }
     }
-    if (!covered) painter.fillRect(area, QColor::fromRgb(face.look().background));
-
     // One clip for the area, dropped at the end (a saved state costs more
     // than the painting of a segment); a picture that overhangs its box is
     // cut to the box through its source rectangle instead.
-    painter.setClipRect(area);
+    if (shape)
+        painter.setClipRegion(cut);
+    else
+        painter.setClipRect(area);
+    const WindowLook& look = face.look();
+    if (!covered && !(shape && look.background == look.colourKey))
+        painter.fillRect(area, QColor::fromRgb(look.background));
     for (std::size_t i = first; i < kDrawingOrder.size(); ++i) {
         const Ctl id = kDrawingOrder[i];
         const Control& c = face[id];

@@ -109,9 +109,12 @@ void TForm1::pm_10_fullscreenClick() {
         Vid_Display_Game_Menu();
     }
     deps_.settings.WriteBool("FullscreenMode", FullscreenMode);
-    const QSize screen = screenSize();
-    move(-screen.width(), -screen.height());
+    // The window leaves full screen before the skin shrinks it, and enters
+    // it after the skin has sized it to the screen: window managers give
+    // full screen only to a window that may take the screen's size.
+    if (!FullscreenMode && isVisible()) showNormal();
     LoadSkinAndApply();
+    if (isVisible()) showPresentation();
     centreOnScreen();
     // The device itself (mode, game, timers, lit segments) is left as it is.
 }
