@@ -110,12 +110,13 @@ void TForm1::pm_10_fullscreenClick() {
     }
     deps_.settings.WriteBool("FullscreenMode", FullscreenMode);
     // The window leaves full screen before the skin shrinks it, and enters
-    // it after the skin has sized it to the screen: window managers give
-    // full screen only to a window that may take the screen's size.
+    // it after the skin has sized it to the screen and it stands centred:
+    // window managers give full screen only to a window that may take the
+    // screen's size, and some take it back when a full-screen window moves.
     if (!FullscreenMode && isVisible()) showNormal();
     LoadSkinAndApply();
-    if (isVisible()) showPresentation();
     centreOnScreen();
+    if (isVisible()) showPresentation();
     // The device itself (mode, game, timers, lit segments) is left as it is.
 }
 
