@@ -121,6 +121,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void applyShape();
     // Full-screen or normal state of the window, after FullscreenMode.
     void showPresentation();
+    void leaveFullScreen();
     QSize screenSize() const;
     // The topmost visible control under a point of the client area.
     std::optional<Ctl> controlAt(QPoint p) const;
