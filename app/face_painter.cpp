@@ -92,8 +92,24 @@ static bool drawnIn(const Control& c, const QRect& a) {
 
 void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area,
                         const QRegion* shape) {
-    const QRegion cut = shape ? shape->intersected(area) : QRegion();
-    if (shape && cut.isEmpty()) return;
+    const WindowLook& look = face.look();
+    paintRect(painter, face, area, !shape || look.background != look.colourKey);
+    if (!shape) return;
+    // What lies outside the shape is cleared afterwards: cheaper than a clip
+    // region, which turns Qt's plain copies of pictures into blending per span.
+    // Most areas (a segment) lie inside one rectangle of the shape.
+    for (const QRect& r : *shape)
+        if (r.contains(area)) return;
+    const QRegion outside = QRegion(area) - *shape;
+    if (outside.isEmpty()) return;
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
+    painter.setCompositionMode(mode);
+}
+
+void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& area,
+                            bool fillBackground) {
     // Nothing beneath the topmost opaque picture that covers the whole area
     // shows: painting starts there, without the background fill.
     std::size_t first = 0;
@@ -108,16 +124,12 @@ void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area,
             covered = true;
         }
     }
+    if (!covered && fillBackground) painter.fillRect(area, QColor::fromRgb(face.look().background));
+
     // One clip for the area, dropped at the end (a saved state costs more
     // than the painting of a segment); a picture that overhangs its box is
     // cut to the box through its source rectangle instead.
-    if (shape)
-        painter.setClipRegion(cut);
-    else
-        painter.setClipRect(area);
-    const WindowLook& look = face.look();
-    if (!covered && !(shape && look.background == look.colourKey))
-        painter.fillRect(area, QColor::fromRgb(look.background));
+    painter.setClipRect(area);
     for (std::size_t i = first; i < kDrawingOrder.size(); ++i) {
         const Ctl id = kDrawingOrder[i];
         const Control& c = face[id];

@@ -30,6 +30,7 @@ class FacePainter {
     QRegion mask(const Face& face);
 
   private:
+    void paintRect(QPainter& painter, const Face& face, const QRect& area, bool fillBackground);
     const QImage& stretched(const Picture& p, QSize size);
     // What painting needs of a picture, worked out once: its pixels as a
     // QImage and, for each tile of kTile x kTile pixels, whether it is all
