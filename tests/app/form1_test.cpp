@@ -74,6 +74,38 @@ TEST_F(Form1Test, CursorFollowsTheControlUnderThePointerWithoutAHeldButton) {
     }
 }
 
+// The offscreen platform cannot move windows itself, as bare X cannot: the
+// window follows the pointer by hand there.
+TEST_F(Form1Test, DraggingTheCaseMovesTheWindowWhereTheWindowSystemCannot) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    auto form = create();
+    Device& dev = form->device();
+    placeButtons(dev.face);
+    form->show();
+    form->move(100, 80);
+    const struct {
+        QPoint press;
+        bool moves;
+        const char* what;
+    } cases[] = {
+        {{30, 200}, true, "the case"},
+        {{210, 30}, false, "the TIME button"},
+        {{30, 200}, true, "the case again: the drag before let go of the press"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QPoint start = form->pos();
+        mouse(*form, QEvent::MouseButtonPress, c.press, Qt::LeftButton, Qt::LeftButton);
+        EXPECT_EQ(dev.face[Ctl::btn_time_down].visible, !c.moves);
+        mouse(*form, QEvent::MouseMove, c.press + QPoint(15, 9), Qt::NoButton, Qt::LeftButton);
+        mouse(*form, QEvent::MouseButtonRelease, c.press + QPoint(15, 9), Qt::LeftButton,
+              Qt::NoButton);
+        EXPECT_EQ(form->pos(), c.moves ? start + QPoint(15, 9) : start);
+        EXPECT_FALSE(dev.face[Ctl::btn_time_down].visible);
+    }
+}
+
 TEST_F(Form1Test, ASecondMouseButtonDoesNotTakeTheLeftReleaseAway) {
     settings.WriteBool("FullscreenMode", false);
     writeConfig(skin);
