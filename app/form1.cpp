@@ -62,6 +62,7 @@ void TForm1::LoadSkinAndApply() {
     ctx.screenWidth = screen.width();
     ctx.screenHeight = screen.height();
     ctx.fullscreen = FullscreenMode;
+    painter_.releaseTwins();
     const SkinResult result = LoadSkin(device_.face, ctx);
     // The in-game menu's picture is decoded once full-screen mode needs it:
     // its button exists only there.
@@ -84,7 +85,7 @@ void TForm1::applyShape() {
     } else {
         // An empty region would mean "no shape" and show the whole window; a
         // shape that lies outside the window shows none of it.
-        const QRegion shape = painter_.mask(device_.face);
+        const QRegion shape = painter_.mask(device_.face, devicePixelRatio());
         setMask(shape.isEmpty() ? QRegion(-1, -1, 1, 1) : shape);
     }
     update();
