@@ -258,6 +258,7 @@ ManualPages LoadManualPages(const ManualLayout& layout) {
             m.error = r.error;
             break;
         }
+        r.picture->twinPath = twinPathOf(path);
         m.pages[n - 1] = std::move(r.picture);
     }
     return m;
