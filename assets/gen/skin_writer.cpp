@@ -99,7 +99,10 @@ QString configIni() {
     QString s;
     s += "; Face of the Zorbanix handheld: pictures and their places on the 542 x 359 face\r\n";
     s += "[Common]\r\nSkinDir=Graphics\\Skin\\\r\nGameWidth=542\r\nGameHeight=359\r\n\r\n";
-    s += "[Fullscreen]\r\nBackdropDir=Graphics\\Backdrops\\\r\nBackdropFile=tabletop.jpg\r\n"
+    s += "[Fullscreen]\r\n"
+         "; Scale=2.5 draws the device 2.5 times its size here (1 to 8); Scale=fit as large\r\n"
+         "; as fits in 90 % of the screen. Without it the device keeps its designed size.\r\n"
+         "BackdropDir=Graphics\\Backdrops\\\r\nBackdropFile=tabletop.jpg\r\n"
          "BackdropStretch=0\r\nBgColor=$000E141E\r\nGameOffsetX=Center\r\nGameOffsetY=Center\r\n"
          "LogoFile=logo.png\r\nLogoPosition=3\r\n\r\n";
     s += "[VideoMode]\r\nTranspColor=$00FF00FF\r\n\r\n";
