@@ -85,7 +85,8 @@ void TForm1::applyShape() {
     } else {
         // An empty region would mean "no shape" and show the whole window; a
         // shape that lies outside the window shows none of it.
-        const QRegion shape = painter_.mask(device_.face, devicePixelRatio());
+        shapeRatio_ = devicePixelRatio();
+        const QRegion shape = painter_.mask(device_.face, shapeRatio_);
         setMask(shape.isEmpty() ? QRegion(-1, -1, 1, 1) : shape);
     }
     update();

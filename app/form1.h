@@ -123,6 +123,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     std::optional<Ctl> pressedImage_;  // the image that took the mouse press
     int DragStartX = 0;
     int DragStartY = 0;
+    qreal shapeRatio_ = 1.0;  // the pixel ratio the window shape was worked out for
     bool FullscreenMode = true;
     bool GameMenuOpen = false;
     bool terminationRequested_ = false;

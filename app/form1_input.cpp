@@ -46,6 +46,10 @@ bool TForm1::event(QEvent* e) {
             QToolTip::showText(help->globalPos(), QString::fromStdString(hint), this);
         return true;
     }
+    // On a screen of another pixel ratio the shape is worked out anew.
+    if (e->type() == QEvent::ScreenChangeInternal && device_.face.look().colourKeyOn &&
+        devicePixelRatio() != shapeRatio_)
+        applyShape();
     return QWidget::event(e);
 }
 
