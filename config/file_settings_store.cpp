@@ -267,9 +267,10 @@ void FileSettingsStore::update(const Change& change) {
     }
     std::string text = *current;
     Values changed = change(parseSettingsText(text));
-    for (const auto& [name, value] : unsaved_)
-        if (std::none_of(changed.begin(), changed.end(), [&](auto& c) { return c.first == name; }))
-            changed.emplace_back(name, value);
+    for (const auto& waiting : unsaved_) {
+        const auto same = [&](const auto& c) { return c.first == waiting.first; };
+        if (std::none_of(changed.begin(), changed.end(), same)) changed.push_back(waiting);
+    }
     for (const auto& [name, value] : changed) text = withSettingsValue(text, name, value);
     values_ = parseSettingsText(text);
     if (changed.empty()) return;

@@ -21,7 +21,11 @@ fi
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZX_FUZZ=ON -DZX_TESTS=OFF -DZX_BENCH=OFF >/dev/null
 targets=(ini png jpeg bmp wav)
-cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >/dev/null
+if ! cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >"$build/build.log" 2>&1; then
+  echo "fuzz: the fuzz targets do not build:" >&2
+  grep -E -A8 'error|FAILED' "$build/build.log" | head -n 60 >&2
+  exit 1
+fi
 
 # ASan keeps freed memory in quarantine (256 MB by default); after a few large
 # pictures in a row that alone would cross the RSS limit, which is meant for
