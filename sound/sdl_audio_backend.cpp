@@ -40,7 +40,11 @@ struct SdlAudioBackend::Sample {
         return converted.empty() ? reinterpret_cast<const std::uint8_t*>(file.data()) + offset
                                  : converted.data();
     }
-    std::size_t soundBytes() const { return converted.empty() ? bytes : converted.size(); }
+    // Nothing to play until it is in the output's format (a failed
+    // conversion leaves it silent).
+    std::size_t soundBytes() const {
+        return !ready ? 0 : converted.empty() ? bytes : converted.size();
+    }
 };
 
 SdlAudioBackend::SdlAudioBackend(std::string sampleDir) : sampleDir_(std::move(sampleDir)) {}

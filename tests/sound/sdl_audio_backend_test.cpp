@@ -154,6 +154,18 @@ TEST_F(SdlAudio, AnUnheldOutputStartsAtInitAndRefusesWhatSdlCannotDecode) {
     snd.Snd_Play(SoundSample::Start);
     EXPECT_EQ(backend.playingVoices(), 0);
     snd.Snd_Close();
+
+    // Held, the header check lets it load; the start finds it undecodable,
+    // and it stays silent instead of playing what is not there.
+    SdlAudioBackend held(dir_.string());
+    held.holdOutput();
+    ASSERT_TRUE(held.FSOUND_Init(22050, 64, 0));
+    SampleHandle miss = held.FSOUND_Sample_Load(-1, "Sound/Miss.wav", 0x2000, 0, 0);
+    ASSERT_NE(miss, nullptr);
+    held.releaseOutput();
+    EXPECT_EQ(held.FSOUND_PlaySound(-1, miss), -1);
+    EXPECT_EQ(held.playingVoices(), 0);
+    held.FSOUND_Close();
 }
 
 TEST_F(SdlAudio, AQuietOutputClosesAndTheNextSoundReopensItWithTheSamples) {
