@@ -49,8 +49,8 @@ void TForm1::FormCreate() {
     keyMap_.load(deps_.settings);
     keyMap_.UpdateButtonHints();
     GameState& game = device_.game.state;
-    game.HiScoreA = deps_.settings.ReadInteger("HiScore1", game.HiScoreA);
-    game.HiScoreB = deps_.settings.ReadInteger("HiScore2", game.HiScoreB);
+    game.HiScoreA = storedHiScore(deps_.settings.ReadInteger("HiScore1", game.HiScoreA));
+    game.HiScoreB = storedHiScore(deps_.settings.ReadInteger("HiScore2", game.HiScoreB));
     device_.state.KeyHeld = device_.state.GameAHeld = device_.state.GameBHeld = false;
     game.HeroActive = game.ShotReady = false;
 }

@@ -9,6 +9,7 @@
 
 #include "app/dialogs.h"
 #include "app/face_painter.h"
+#include "app/settings_notice.h"
 #include "app/timer_host.h"
 #include "config/settings_store.h"
 #include "device/device.h"
@@ -102,6 +103,9 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void openWithShell(const char* fileName);
     // Lets go of every device button held by a key or the mouse.
     void releaseHeldInput();
+    // Lets go of what the left button holds, when its release will go to the
+    // popup menu or a modal window that has taken the pointer.
+    void releasePointer();
     void FormCreate();
     void FormActivate();
     void areaChanged(const Rect& r) override;
@@ -115,6 +119,8 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     void im_backgroundMouseMove(Ctl image, QPoint inImage);
 
     Form1Deps deps_;
+    // Before the creation's first writes (the keys are written back).
+    SettingsNotice settingsNotice_{deps_.settings, deps_.dialogs};
     Device device_;
     TimerHost host_;
     FacePainter painter_;

@@ -68,6 +68,9 @@ void TForm1::openWithShell(const char* fileName) {
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+    // The menu takes the pointer and the keyboard: their releases go to it.
+    releasePointer();
+    releaseHeldInput();
     popup_->pm_0_menu->popup(event->globalPos());
     event->accept();
 }
@@ -152,6 +155,14 @@ void TForm1::releaseHeldInput() {
         buttonImageMouseUp(device_, *pressedImage_, MouseButton::Left);
     }
     pressedImage_.reset();
+}
+
+void TForm1::releasePointer() {
+    if (!pressedImage_) return;
+    const Ctl c = *pressedImage_;
+    pressedImage_.reset();
+    host_.sync();
+    buttonImageMouseUp(device_, c, MouseButton::Left);
 }
 
 }  // namespace zx

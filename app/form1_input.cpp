@@ -34,6 +34,11 @@ void TForm1::updateCursor(QPoint p) {
 }
 
 bool TForm1::event(QEvent* e) {
+    if (e->type() == QEvent::WindowBlocked) {
+        // A modal window took the pointer and the keyboard.
+        releasePointer();
+        releaseHeldInput();
+    }
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
         const auto c = controlAt(help->pos());

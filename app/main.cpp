@@ -6,6 +6,7 @@
 #include "app/after_first_frame.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
+#include "app/program_folder.h"
 #include "app/quit_signals.h"
 #include "config/qt_settings_store.h"
 #include "device/clock.h"
@@ -21,22 +22,27 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QString());
-    // Config.ini, its picture folders, the samples and the texts are named
-    // relative to the program's folder: work there whatever folder started us.
-    // The path is the executable's real one, so a link to it in bin/ works too.
-    QDir::setCurrent(QApplication::applicationDirPath());
     // A logout or a kill ends the program as Exit does, with sound closed;
     // every setting is on disk already. Start-up's message boxes included.
     zx::TForm1* device = nullptr;
     bool quitRequested = false;
+    zx::QtDialogs dialogs;
     zx::QuitSignals quitSignals([&] {
         quitRequested = true;
+        // A message box open now runs its own loop, which quit() does not end.
+        dialogs.closeForQuit();
         if (device) device->device().snd.Snd_Close();
         QCoreApplication::quit();
     });
 
+    // The settings file's place comes from the environment; found before the
+    // current folder changes, though a relative XDG_CONFIG_HOME is ignored.
     zx::QtSettingsStore settings;
-    zx::QtDialogs dialogs;
+    // Config.ini, its picture folders, the samples and the texts are named
+    // relative to the program's folder: work there whatever folder started us.
+    // The path is the executable's real one, so a link to it in bin/ works
+    // too, and taken as bytes, so any folder name works.
+    zx::enterProgramFolder();
     zx::QtShell shell;
     zx::SystemClock clock;
     zx::SdlAudioBackend sound;
@@ -47,9 +53,11 @@ int main(int argc, char** argv) {
     zx::SeededRandom random(
         std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
 
-    const QString programDir = QApplication::applicationDirPath();
+    // The current folder: the program's own, whatever its name's encoding.
+    const QString programDir = QStringLiteral(".");
     zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
     device = &form1;
+    if (quitRequested) return 0;  // during a message box of the skin's loading
     zx::AfterFirstFrame soundStart(&form1, 100, [&] { sound.releaseOutput(); });
     // The about box and the key settings dialog are built when first opened.
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);

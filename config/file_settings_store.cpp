@@ -7,12 +7,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
+
+#include "config/byte_order_mark.h"
 
 namespace zx {
 
@@ -62,10 +67,27 @@ bool writeAll(int fd, std::string_view text) {
     while (!text.empty()) {
         const ssize_t n = ::write(fd, text.data(), text.size());
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = ENOSPC;
         if (n <= 0) return false;
         text.remove_prefix(std::size_t(n));
     }
     return true;
+}
+
+// Where the text of a settings file that is a symbolic link goes: the file
+// the chain of links ends at (which may not exist yet), so that the link
+// stays in place. nullopt for a chain that never ends.
+std::optional<std::string> linkTarget(const std::string& path) {
+    constexpr int kMaxLinks = 40;  // as the kernel counts them
+    fs::path at(path);
+    for (int links = 0; links < kMaxLinks; ++links) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(at, ec))) return at.string();
+        const fs::path next = fs::read_symlink(at, ec);
+        if (ec) return at.string();
+        at = (at.parent_path() / next).lexically_normal();  // an absolute next replaces all
+    }
+    return std::nullopt;
 }
 
 // An exclusive lock on the folder, released when the descriptor closes (also
@@ -93,6 +115,7 @@ class FolderLock {
 }  // namespace
 
 std::map<std::string, std::string> parseSettingsText(std::string_view text) {
+    text = withoutByteOrderMark(text);
     std::map<std::string, std::string> values;
     bool inGeneral = false;
     forEachLine(text, [&](std::string_view line, std::size_t, std::size_t) {
@@ -112,6 +135,9 @@ std::map<std::string, std::string> parseSettingsText(std::string_view text) {
 
 std::string withSettingsValue(std::string_view text, const std::string& name,
                               const std::string& value) {
+    // A mark before the first section is kept where it is.
+    const std::string_view mark = leadingByteOrderMark(text);
+    text.remove_prefix(mark.size());
     const std::string line = name + "=" + value;
     bool inGeneral = false;
     std::size_t replaceFrom = std::string_view::npos, replaceTo = 0;  // the value's line
@@ -125,11 +151,15 @@ std::string withSettingsValue(std::string_view text, const std::string& name,
     });
     std::string out(text);
     if (replaceFrom != std::string_view::npos)
-        return out.replace(replaceFrom, replaceTo - replaceFrom, line);
-    if (sectionEnd != std::string_view::npos) return out.insert(sectionEnd, "\n" + line);
-    if (!out.empty() && out.back() != '\n') out += '\n';
-    if (!out.empty()) out += '\n';
-    return out + std::string(kSection) + "\n" + line + "\n";
+        out.replace(replaceFrom, replaceTo - replaceFrom, line);
+    else if (sectionEnd != std::string_view::npos)
+        out.insert(sectionEnd, "\n" + line);
+    else {
+        if (!out.empty() && out.back() != '\n') out += '\n';
+        if (!out.empty()) out += '\n';
+        out += std::string(kSection) + "\n" + line + "\n";
+    }
+    return std::string(mark) + out;
 }
 
 FileSettingsStore::FileSettingsStore(std::string path) : path_(std::move(path)) {
@@ -138,13 +168,13 @@ FileSettingsStore::FileSettingsStore(std::string path) : path_(std::move(path)) 
 }
 
 std::string FileSettingsStore::temporaryPath() const {
-    return path_ + "." + std::to_string(::getpid()) + ".tmp";
+    return writtenPath().value_or(path_) + "." + std::to_string(::getpid()) + ".tmp";
 }
 
 // Names are <file>.<pid>.tmp; a file whose process no longer runs is left
 // over from a kill between its creation and its rename.
 void FileSettingsStore::removeStaleTemporaries() const {
-    const fs::path file(path_);
+    const fs::path file(writtenPath().value_or(path_));
     const std::string prefix = file.filename().string() + ".";
     std::error_code ec;
     for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end;
@@ -174,34 +204,85 @@ void FileSettingsStore::writeText(const std::string& name, const std::string& te
 }
 
 void FileSettingsStore::writeTexts(const Values& values) {
-    Values changed;
-    for (const auto& [name, text] : values) {
-        auto known = values_.find(name);
-        if (known != values_.end() && known->second == text) continue;
-        values_[name] = text;
-        changed.emplace_back(name, text);
-    }
-    if (changed.empty()) return;
+    for (const auto& [name, text] : values) values_[name] = text;
+    update([&](const std::map<std::string, std::string>& onDisk) {
+        Values changed;
+        for (const auto& [name, text] : values) {
+            auto stored = onDisk.find(name);
+            if (stored == onDisk.end() || stored->second != text) changed.emplace_back(name, text);
+        }
+        return changed;
+    });
+}
 
-    const std::string dir = fs::path(path_).parent_path().string();
-    std::error_code ec;
-    fs::create_directories(dir, ec);
-    FolderLock lock(dir);
-    // Merged into the file as it is now, so another process's values stay.
-    std::string updated = readFile(path_).value_or(std::string());
-    for (const auto& [name, text] : changed) updated = withSettingsValue(updated, name, text);
-    values_ = parseSettingsText(updated);
+int FileSettingsStore::WriteLargerInteger(const std::string& name, int value) {
+    int result = value;
+    update([&](const std::map<std::string, std::string>& onDisk) -> Values {
+        auto text = onDisk.find(name);
+        const auto stored = text == onDisk.end() ? std::nullopt : parseDecimal(text->second);
+        if (stored && *stored >= value) {
+            result = *stored;
+            return {};
+        }
+        return {{name, std::to_string(value)}};
+    });
+    values_[name] = std::to_string(result);
+    return result;
+}
 
-    const std::string temp = temporaryPath();
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return;
-    const bool written = writeAll(fd, updated) && ::fdatasync(fd) == 0;
-    ::close(fd);
-    if (!written || ::rename(temp.c_str(), path_.c_str()) != 0) {
-        ::unlink(temp.c_str());
+std::optional<std::string> FileSettingsStore::writtenPath() const {
+    if (path_.empty()) return std::nullopt;
+    return linkTarget(path_);
+}
+
+void FileSettingsStore::update(const Change& change) {
+    if (path_.empty()) {
+        reportWriteFailure({"", "there is no home folder to keep them in"});
         return;
     }
+    std::error_code ec;
+    fs::create_directories(fs::path(path_).parent_path(), ec);
+    const auto target = writtenPath();
+    if (ec || !target) {
+        reportWriteFailure({path_, ec ? ec.message() : std::strerror(ELOOP)});
+        return;
+    }
+    FolderLock lock(fs::path(*target).parent_path().string());
+    // Merged into the file as it is now, so another process's values stay;
+    // values this process could not save before are tried again.
+    std::string text = readFile(path_).value_or(std::string());
+    Values changed = change(parseSettingsText(text));
+    for (const auto& [name, value] : unsaved_)
+        if (std::none_of(changed.begin(), changed.end(), [&](auto& c) { return c.first == name; }))
+            changed.emplace_back(name, value);
+    for (const auto& [name, value] : changed) text = withSettingsValue(text, name, value);
+    values_ = parseSettingsText(text);
+    if (changed.empty()) return;
+    if (auto error = replaceFile(*target, text)) {
+        for (const auto& [name, value] : changed) unsaved_[name] = value;
+        reportWriteFailure({*target, *error});
+        return;
+    }
+    unsaved_.clear();
     if (lock.fd() >= 0) ::fsync(lock.fd());  // the rename itself reaches the disk
+}
+
+std::optional<std::string> FileSettingsStore::replaceFile(const std::string& target,
+                                                          const std::string& text) const {
+    const std::string temp = target + "." + std::to_string(::getpid()) + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return std::strerror(errno);
+    // The file keeps its permissions (a private file stays private).
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+    const bool written = writeAll(fd, text) && ::fdatasync(fd) == 0;
+    const int writeError = errno;
+    ::close(fd);
+    if (written && ::rename(temp.c_str(), target.c_str()) == 0) return std::nullopt;
+    const int error = written ? errno : writeError;
+    ::unlink(temp.c_str());
+    return std::strerror(error);
 }
 
 }  // namespace zx

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "config/byte_order_mark.h"
 #include "display/picture.h"
 
 namespace zx {
@@ -50,7 +51,7 @@ std::optional<IniFile> IniFile::load(const std::string& path) {
 
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // UTF-8 byte order mark
+    text = withoutByteOrderMark(text);
     std::string section;
     bool inSection = false;  // key lines before the first [Section] belong to none
     while (!text.empty()) {

@@ -2,12 +2,14 @@
 #include "config/qt_settings_store.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
 #define ZX_NATIVE_SETTINGS 1
 #else
+#include <QFile>
+
 #include "config/file_settings_store.h"
+#include "config/settings_path.h"
 #endif
 
 namespace zx {
@@ -31,6 +33,8 @@ class NativeSettingsStore final : public SettingsStore {
         if (settings_.contains(key) && settings_.value(key).toString() == value) return;
         settings_.setValue(key, value);
         settings_.sync();
+        if (settings_.status() != QSettings::NoError)
+            reportWriteFailure({fileName().toStdString(), "the settings could not be written"});
     }
     QString fileName() const { return settings_.fileName(); }
 
@@ -47,10 +51,12 @@ QtSettingsStore::QtSettingsStore() {
     location_ = native->fileName();
     store_ = std::move(native);
 #else
-    location_ = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                "/Orvalle/Zorbax50.conf";
-    store_ = std::make_unique<FileSettingsStore>(location_.toStdString());
+    // Bytes from the environment: a folder name need not be valid UTF-8.
+    const std::string path = userSettingsPath();
+    location_ = QFile::decodeName(QByteArray::fromStdString(path));
+    store_ = std::make_unique<FileSettingsStore>(path);
 #endif
+    store_->onWriteFailure([this](const SettingsWriteFailure& f) { reportWriteFailure(f); });
 }
 
 QtSettingsStore::~QtSettingsStore() = default;
@@ -64,5 +70,9 @@ void QtSettingsStore::writeText(const std::string& name, const std::string& text
 }
 
 void QtSettingsStore::writeTexts(const Values& values) { store_->writeTexts(values); }
+
+int QtSettingsStore::WriteLargerInteger(const std::string& name, int value) {
+    return store_->WriteLargerInteger(name, value);
+}
 
 }  // namespace zx

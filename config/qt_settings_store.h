@@ -11,8 +11,9 @@ namespace zx {
 
 // The registry key Software\Orvalle\Zorbax50 on Windows (and the native store
 // on macOS), through QSettings; on Linux the file
-// $XDG_CONFIG_HOME/Orvalle/Zorbax50.conf, a [General] section of decimal
-// texts, written by FileSettingsStore. Each write is durable at once.
+// $XDG_CONFIG_HOME/Orvalle/Zorbax50.conf (see userSettingsPath), a [General]
+// section of decimal texts, written by FileSettingsStore. Each write is
+// durable at once; a write that fails goes to the failure handler.
 class QtSettingsStore final : public SettingsStore {
   public:
     QtSettingsStore();
@@ -21,6 +22,7 @@ class QtSettingsStore final : public SettingsStore {
     std::optional<std::string> readText(const std::string& name) const override;
     void writeText(const std::string& name, const std::string& text) override;
     void writeTexts(const Values& values) override;
+    int WriteLargerInteger(const std::string& name, int value) override;
 
     // Where the values live, for messages and tests.
     QString location() const { return location_; }

@@ -36,6 +36,14 @@ void SettingsStore::WriteIntegers(const std::vector<std::pair<std::string, int>>
     writeTexts(texts);
 }
 
+int SettingsStore::WriteLargerInteger(const std::string& name, int value) {
+    const auto text = readText(name);
+    const auto stored = text ? parseDecimal(*text) : std::nullopt;
+    if (stored && *stored >= value) return *stored;
+    WriteInteger(name, value);
+    return value;
+}
+
 bool SettingsStore::ReadBool(const std::string& name, bool def) const {
     return ReadInteger(name, def ? 1 : 0) != 0;
 }

@@ -1,6 +1,7 @@
 // The per-user settings: named values that hold decimal text.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -9,11 +10,22 @@
 
 namespace zx {
 
+// A write that did not reach the disk: the file meant and why, in words.
+struct SettingsWriteFailure {
+    std::string file;  // as bytes; empty when there is no place for the file at all
+    std::string reason;
+};
+
 // Integers are stored as decimal text, booleans as "1" and "0". A missing
 // value, or a text that is not an integer, reads as the default.
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
+
+    // Called for every write that could not be made durable; the values stay
+    // in memory. Nothing is called when no handler is set.
+    using WriteFailureHandler = std::function<void(const SettingsWriteFailure&)>;
+    void onWriteFailure(WriteFailureHandler handler) { failureHandler_ = std::move(handler); }
 
     int ReadInteger(const std::string& name, int def) const;
     void WriteInteger(const std::string& name, int value);
@@ -30,6 +42,19 @@ class SettingsStore {
     virtual void writeTexts(const Values& values);
     // The same with integers, written as WriteInteger writes them.
     void WriteIntegers(const std::vector<std::pair<std::string, int>>& values);
+
+    // Writes the integer unless the store already holds a larger or equal one,
+    // and returns what the store holds afterwards. A store shared with other
+    // running programs compares with what is stored now, not at start.
+    virtual int WriteLargerInteger(const std::string& name, int value);
+
+  protected:
+    void reportWriteFailure(const SettingsWriteFailure& failure) const {
+        if (failureHandler_) failureHandler_(failure);
+    }
+
+  private:
+    WriteFailureHandler failureHandler_;
 };
 
 // Parses a whole decimal integer with an optional sign; nothing else.

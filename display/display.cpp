@@ -37,8 +37,9 @@ void Display::setDigit(int place, Ctl glyph) {
 void Display::clearDigit(int place) { face_.setPicture(seg::digitSlot(place), nullptr); }
 
 void Display::Vid_Show_Panel_Score(int value, bool on) {
-    int n = value;
-    while (n >= 10000) n -= 10000;
+    // The last four places of the value; a negative value shows as 0, so
+    // that no digit is ever drawn with another control's picture.
+    const int n = value < 0 ? 0 : value % 10000;
     if (!on) {
         for (int place = 1; place <= 5; ++place) clearDigit(place);
         return;

@@ -1,9 +1,18 @@
 // The game's module state that the display reads and the game changes.
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 namespace zx {
+
+// The largest high score taken from the settings: far beyond any game a
+// player finishes (the digits show the last four places of any score).
+inline constexpr int kMaxHiScore = 9'999'990;
+
+// A stored high score as the game uses it: a negative one counts as 0, a
+// larger one than kMaxHiScore as kMaxHiScore.
+inline int storedHiScore(int value) { return std::clamp(value, 0, kMaxHiScore); }
 
 struct GameState {
     int Score = 0;

@@ -61,16 +61,13 @@ void Game::Timer_Game_OverTimer() {
     Timer& over = timer(TimerId::Game_Over);
     int& deviceMode = d_.device.DeviceMode;
     if (g.GameOverStep == 1) {
-        // A beaten high score is in memory and on disk before the mode changes;
-        // an equal one writes nothing.
-        if (deviceMode == mode::GameA && g.Score > g.HiScoreA) {
-            g.HiScoreA = g.Score;
-            d_.settings.WriteInteger("HiScore1", g.HiScoreA);
-        }
-        if (deviceMode == mode::GameB && g.Score > g.HiScoreB) {
-            g.HiScoreB = g.Score;
-            d_.settings.WriteInteger("HiScore2", g.HiScoreB);
-        }
+        // A beaten high score is on disk and in memory before the mode changes;
+        // an equal one writes nothing. The store keeps a larger score that
+        // another running program wrote meanwhile, and memory follows it.
+        if (deviceMode == mode::GameA && g.Score > g.HiScoreA)
+            g.HiScoreA = storedHiScore(d_.settings.WriteLargerInteger("HiScore1", g.Score));
+        if (deviceMode == mode::GameB && g.Score > g.HiScoreB)
+            g.HiScoreB = storedHiScore(d_.settings.WriteLargerInteger("HiScore2", g.Score));
         deviceMode = mode::GameOver;
         g.GameOverStep = 2;
         over.setInterval(30000);

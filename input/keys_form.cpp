@@ -11,6 +11,7 @@
 #include "config/settings_store.h"
 #include "input/key_map.h"
 #include "input/qt_key_translation.h"
+#include "windows/combo_list_keys.h"
 #include "windows/window_style.h"
 
 namespace zx {
@@ -139,8 +140,10 @@ void TKeysForm::buildControls() {
     connect(btn_accept, &QPushButton::clicked, this, &TKeysForm::btn_acceptClick);
 
     // Key preview: the dialog sees every key before the control with the focus.
+    // The lists too: while one is open the keyboard is its popup's.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    watchListKeys(this, combos);
 }
 
 void TKeysForm::FormCreate() {
@@ -206,10 +209,15 @@ bool TKeysForm::FormKeyDown(int virtualKey) {
 bool TKeysForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         // A key the focused control ignores travels on to its parents; it is
-        // handled only where it arrived first.
+        // handled only where it arrived first: in an open list, or else the
+        // control with the focus.
+        QComboBox* list = comboOfList(watched, combos);
         QWidget* first = focusWidget() ? focusWidget() : this;
-        if (watched == first && FormKeyDown(virtualKeyOf(*static_cast<QKeyEvent*>(event))))
-            return true;
+        if (!list && watched != first) return QWidget::eventFilter(watched, event);
+        const int vk = virtualKeyOf(*static_cast<QKeyEvent*>(event));
+        // The list closes first; Enter takes the highlighted key, then accepts.
+        if (list && (vk == kVkEnter || vk == kVkEscape)) closeList(list, vk == kVkEnter);
+        if (FormKeyDown(vk)) return true;
     }
     return QWidget::eventFilter(watched, event);
 }

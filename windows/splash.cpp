@@ -14,6 +14,7 @@
 #include "config/settings_store.h"
 #include "input/qt_key_translation.h"
 #include "sound/sound.h"
+#include "windows/combo_list_keys.h"
 #include "windows/shell.h"
 #include "windows/splash_art.h"
 
@@ -174,7 +175,7 @@ void TSplashForm::buildControls() {
     // also while the driver list is open in its own popup.
     watchKeysOf(this);
     for (QWidget* child : findChildren<QWidget*>()) watchKeysOf(child);
-    watchKeysOf(cb_sound->view());
+    watchListKeys(this, {&cb_sound, 1});
 }
 
 void TSplashForm::watchKeysOf(QWidget* w) { w->installEventFilter(this); }
@@ -285,16 +286,13 @@ bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
         // handled only where it arrived first: in the driver list while it is
         // open (its own handling may already have closed it), or else the
         // control with the focus.
-        QAbstractItemView* list = cb_sound->view();
-        const bool inList = watched == list;
-        QWidget* first = inList ? list : focusWidget() ? focusWidget() : this;
-        if (watched != first) return QWidget::eventFilter(watched, event);
+        const bool inList = comboOfList(watched, {&cb_sound, 1}) != nullptr;
+        QWidget* first = focusWidget() ? focusWidget() : this;
+        if (!inList && watched != first) return QWidget::eventFilter(watched, event);
         const int vk = virtualKeyOf(*static_cast<QKeyEvent*>(event));
         if (inList && (vk == kVkEnter || vk == kVkDigit1 || vk == kVkEscape)) {
             // The list closes first; a launch takes the highlighted driver.
-            if (vk != kVkEscape && list->currentIndex().isValid())
-                cb_sound->setCurrentIndex(list->currentIndex().row());
-            cb_sound->hidePopup();
+            closeList(cb_sound, vk != kVkEscape);
             FormKeyDown(vk);
             return true;
         }

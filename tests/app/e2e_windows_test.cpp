@@ -113,5 +113,36 @@ TEST_F(WindowsEndToEnd, F1OpensTheAboutBoxAndEscapeClosesItOnly) {
     EXPECT_EQ(folder.process().state(), QProcess::Running);
 }
 
+// While a key list is open the keyboard is the list's popup's: Escape and
+// Enter still act on the dialog at the first press.
+TEST_F(WindowsEndToEnd, EscapeAndEnterInAnOpenKeyListActOnTheDialogAtOnce) {
+    const QPoint body(kLeft + 60, kTop + 200);
+    const auto dialogShown = shows(kKeys, {440, 190}, kKeysBlue);
+    // Below the first list's box the dialog is blue until the list opens.
+    const auto listOpen = [](const QImage& s) {
+        return s.pixel(kKeys.topLeft() + QPoint(100, 150)) != kKeysBlue;
+    };
+    for (const char* closing : {"Escape", "Return"}) {
+        SCOPED_TRACE(closing);
+        x.tool("xdotool",
+               {"mousemove", QString::number(body.x()), QString::number(body.y()), "click", "3"});
+        ASSERT_TRUE(waitUntil(
+            [&] { return x.screenshot().pixelColor(body + QPoint(30, 10)) != kBody; }, 5000))
+            << "no popup menu";
+        for (int i = 0; i < 6; ++i) key("Down");
+        key("Return");
+        ASSERT_TRUE(waitUntil([&] { return dialogShown(x.screenshot()); }, 5000))
+            << "no key settings dialog";
+        key("alt+Down");  // opens game A's list
+        ASSERT_TRUE(waitUntil([&] { return listOpen(x.screenshot()); }, 5000)) << "no list";
+        key("a");  // highlights "A" in the list
+        key(closing);
+        EXPECT_TRUE(waitUntil([&] { return !dialogShown(x.screenshot()); }, 3000))
+            << "the dialog is still open";
+    }
+    const QString stored = folder.settingsText();
+    EXPECT_TRUE(stored.contains("Key1=11")) << stored.toStdString();
+}
+
 }  // namespace
 }  // namespace zx::e2e

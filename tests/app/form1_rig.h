@@ -23,7 +23,9 @@ namespace zx {
 
 struct RecordingDialogs : Dialogs {
     QStringList errors;
+    QStringList warnings;
     void showError(const QString& text) override { errors << text; }
+    void showWarning(const QString& text) override { warnings << text; }
 };
 
 class Form1Rig : public ::testing::Test {

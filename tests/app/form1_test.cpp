@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "config/qt_settings_store.h"
 #include "sound/recording_backend.h"
@@ -94,6 +96,68 @@ TEST_F(Form1Test, ASecondMouseButtonDoesNotTakeTheLeftReleaseAway) {
         EXPECT_FALSE(dev.state.KeyHeld) << start;
         EXPECT_FALSE(dev.state.GameAHeld) << start;
         EXPECT_EQ(dev.state.DeviceMode, afterPress) << start;
+    }
+}
+
+// The popup menu or a modal window takes the pointer during a held left
+// press on TIME, and with it the left release: TIME goes up at once, and
+// the next left click on GAME A is GAME A's own, as after a plain TIME click.
+TEST_F(Form1Test, APointerTakenAwayReleasesWhatTheLeftButtonHeld) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    const QPoint time(210, 30), gameA(250, 30);
+    struct Seen {
+        int afterTime, afterGameAPress, afterGameARelease;
+    };
+    auto play = [&](const std::function<void(TForm1&)>& takeAway) {
+        auto form = create();
+        Device& dev = form->device();
+        placeButtons(dev.face);
+        dev.state.DeviceMode = mode::Time1;
+        dev.Gam_Set_Mode();
+        mouse(*form, QEvent::MouseButtonPress, time, Qt::LeftButton, Qt::LeftButton);
+        takeAway(*form);
+        Seen seen{dev.state.DeviceMode, 0, 0};
+        EXPECT_FALSE(dev.face[Ctl::btn_time_down].visible);
+        EXPECT_FALSE(dev.state.KeyHeld);
+        mouse(*form, QEvent::MouseButtonPress, gameA, Qt::LeftButton, Qt::LeftButton);
+        EXPECT_TRUE(dev.face[Ctl::btn_game_a_down].visible);
+        seen.afterGameAPress = dev.state.DeviceMode;
+        mouse(*form, QEvent::MouseButtonRelease, gameA, Qt::LeftButton, Qt::NoButton);
+        EXPECT_FALSE(dev.face[Ctl::btn_game_a_down].visible);
+        EXPECT_FALSE(dev.state.KeyHeld);
+        seen.afterGameARelease = dev.state.DeviceMode;
+        return seen;
+    };
+    const Seen plain = play([&](TForm1& f) {
+        mouse(f, QEvent::MouseButtonRelease, time, Qt::LeftButton, Qt::NoButton);
+    });
+    const struct {
+        const char* name;
+        std::function<void(TForm1&)> takeAway;
+    } cases[] = {
+        {"the popup menu",
+         [&](TForm1& f) {
+             mouse(f, QEvent::MouseButtonPress, gameA, Qt::RightButton,
+                   Qt::LeftButton | Qt::RightButton);
+             QContextMenuEvent e(QContextMenuEvent::Mouse, gameA, f.mapToGlobal(gameA));
+             QApplication::sendEvent(&f, &e);
+             QWidget* menu = QApplication::activePopupWidget();
+             EXPECT_NE(menu, nullptr);
+             if (menu) menu->close();
+         }},
+        {"a modal window",
+         [](TForm1& f) {
+             QEvent e(QEvent::WindowBlocked);
+             QApplication::sendEvent(&f, &e);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Seen seen = play(c.takeAway);
+        EXPECT_EQ(seen.afterTime, plain.afterTime);
+        EXPECT_EQ(seen.afterGameAPress, plain.afterGameAPress);
+        EXPECT_EQ(seen.afterGameARelease, plain.afterGameARelease);
     }
 }
 

@@ -165,5 +165,25 @@ TEST_F(QtSettingsStoreTest, OlderFilesLoadAndLeftoversAreRemoved) {
               1);
 }
 
+// The desktop's store compares a high score with the file, not with what it
+// read at start, and passes the file's refusals on to its handler.
+TEST_F(QtSettingsStoreTest, HighScoresFromTheDiskAndFailuresReachTheCaller) {
+    removeConf();
+    QtSettingsStore first, second;
+    second.WriteInteger("HiScore1", 140);
+    EXPECT_EQ(first.WriteLargerInteger("HiScore1", 30), 140);
+    EXPECT_EQ(QtSettingsStore().ReadInteger("HiScore1", 0), 140);
+
+    removeConf();
+    QDir().mkpath(QString::fromStdString(confPath()));  // a folder in the file's place
+    std::vector<SettingsWriteFailure> failures;
+    first.onWriteFailure([&](const SettingsWriteFailure& f) { failures.push_back(f); });
+    EXPECT_EQ(first.WriteLargerInteger("HiScore2", 10), 10);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].file, confPath());
+    EXPECT_EQ(failures[0].reason, "Is a directory");
+    removeConf();
+}
+
 }  // namespace
 }  // namespace zx

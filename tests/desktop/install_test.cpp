@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <filesystem>
 
 #include "tests/app/xvfb_session.h"
 
@@ -65,6 +67,7 @@ int markerPixels(const QImage& shot) {
 struct StartCase {
     const char* name;
     bool installed;  // installed under a temporary DESTDIR, started by the menu entry's Exec
+    bool bytesFolder = false;  // a copy in a folder whose name is not valid UTF-8
 };
 
 void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
@@ -89,6 +92,16 @@ TEST_P(StartedElsewhere, ShowsTheBundledFace) {
         command = entry.value("Desktop Entry/Exec").toString();
         ASSERT_EQ(command, "zorbanix");
         env.insert("PATH", work.filePath("root/usr/bin") + ":" + env.value("PATH"));
+    }
+    if (GetParam().bytesFolder) {
+        // Started through a link with a plain name; the program's real file,
+        // which it goes by, lies in the folder with the odd name.
+        const std::string folder = QFile::encodeName(work.path()).toStdString() + "/zx\xFF\xFE";
+        const std::string built = QFileInfo(ZX_PROGRAM).path().toStdString();
+        std::filesystem::copy(built, folder, std::filesystem::copy_options::recursive);
+        std::filesystem::create_symlink(folder + "/zorbanix",
+                                        work.filePath("zorbanix").toStdString());
+        command = work.filePath("zorbanix");
     }
     // Settings that skip the splash: a sound driver is stored and the splash is off.
     QDir().mkpath(work.filePath("config/Orvalle"));
@@ -126,7 +139,8 @@ TEST_P(StartedElsewhere, ShowsTheBundledFace) {
 
 INSTANTIATE_TEST_SUITE_P(Install, StartedElsewhere,
                          ::testing::Values(StartCase{"BuiltProgramByItsPath", false},
-                                           StartCase{"InstalledByTheMenuEntry", true}),
+                                           StartCase{"InstalledByTheMenuEntry", true},
+                                           StartCase{"CopiedToAFolderNamedInBytes", false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

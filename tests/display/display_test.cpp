@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -70,8 +71,18 @@ TEST(SegmentGroups, TransparencyByKindOfControl) {
 TEST(PanelScore, RightAlignedWithoutLeadingZeros) {
     Lcd lcd;
     const std::pair<int, const char*> cases[] = {
-        {0, "___0_"},     {7, "___7_"},  {1200, "1200_"}, {12345, "2345_"},
-        {10000, "___0_"}, {90, "__90_"}, {305, "_305_"}};
+        {0, "___0_"},
+        {7, "___7_"},
+        {1200, "1200_"},
+        {12345, "2345_"},
+        {10000, "___0_"},
+        {90, "__90_"},
+        {305, "_305_"},
+        // Values a hand-edited settings file can hold: never another control's picture.
+        {-9, "___0_"},
+        {-1, "___0_"},
+        {INT_MIN, "___0_"},
+        {INT_MAX, "3647_"}};
     for (auto [value, text] : cases) {
         lcd.vid.Vid_Show_Panel_Score(value, true);
         EXPECT_EQ(lcd.digits(), text) << value;

@@ -1,5 +1,6 @@
 // A thousand seeded games with random presses, played to game over in
-// virtual time, with the LCD and the timers checked after every handler.
+// virtual time, with the LCD, the score and the timers checked after every
+// handler.
 #include <gtest/gtest.h>
 
 #include "tests/rig/device_rig.h"
@@ -43,8 +44,32 @@ std::string timerFault(Rig& r) {
     return "";
 }
 
-// The LCD and the score against the game's state.
-std::string faceFault(Rig& r, int& lastScore) {
+// The enemy and the saveme figures against the game's state.
+std::string figureFault(Rig& r) {
+    const GameState& g = r.game();
+    for (int c = 1; c <= 3; ++c) {
+        if (c != g.EnemyColumn)
+            for (int f = 1; f <= 3; ++f)
+                if (r.on(seg::enemy(c, f))) return "an enemy is lit outside EnemyColumn";
+        // A count below 0 (an attack on an emptied column) shows no figure.
+        for (int k = 1; k <= 3; ++k)
+            if (r.on(seg::saveme(c, k)) != (k <= g.SavemeCounts[std::size_t(c)]))
+                return "the saveme figures of column " + std::to_string(c) +
+                       " differ from SavemeCounts";
+    }
+    // In play the enemy stands in its column in exactly one pose.
+    if (r.running(TimerId::Enemy_Move) || r.running(TimerId::Enemy_Attack)) {
+        const int c = g.EnemyColumn;
+        if (c < 1 || c > 3 || !r.on(seg::enemy(c, 1)) ||
+            r.on(seg::enemy(c, 2)) == r.on(seg::enemy(c, 3)))
+            return "the enemy is not lit in one pose in its column during play";
+    }
+    return "";
+}
+
+// The LCD and the score against the game's state. The score changes only at
+// the end of a hit (hitEnded), and then by exactly 10.
+std::string faceFault(Rig& r, int& lastScore, bool hitEnded = false) {
     const GameState& g = r.game();
     int heroes = 0, shots = 0, helpers = 0, marks = 0;
     for (int c = 1; c <= 3; ++c) {
@@ -52,16 +77,16 @@ std::string faceFault(Rig& r, int& lastScore) {
         helpers += r.on(seg::enemyHelper(c));
         marks += r.on(seg::panelMissMark(c));
         for (int row = 1; row <= 4; ++row) shots += r.on(seg::shot(c, row));
-        if (c != g.EnemyColumn)
-            for (int f = 1; f <= 3; ++f)
-                if (r.on(seg::enemy(c, f))) return "an enemy is lit outside EnemyColumn";
     }
+    if (std::string f = figureFault(r); !f.empty()) return f;
     if (heroes != 1 || !r.on(seg::hero(g.HeroPosition))) return "not exactly the hero lit";
     if (shots > 1) return "more than one shot lit";
     if (helpers != 1 || !r.on(seg::enemyHelper(g.EnemyHelperPosition)))
         return "not exactly the enemy helper lit";
     if (marks != g.MissCount) return "miss marks differ from MissCount";
-    if (g.Score % 10 != 0 || g.Score < lastScore) return "the score is not a rising multiple of 10";
+    if (g.Score != lastScore + (hitEnded ? 10 : 0))
+        return "the score went from " + std::to_string(lastScore) + " to " +
+               std::to_string(g.Score) + (hitEnded ? " at a hit" : " without a hit");
     lastScore = g.Score;
     return "";
 }
@@ -108,7 +133,9 @@ TEST(GameProperty, RandomGamesKeepTheFaceAndTimersConsistent) {
             if (!fault.empty() || r.mode() < mode::GameA) return;
             if (id == TimerId::Bonus && r.game().BonusStep == 2) ++bonuses;
             fault = timerFault(r);
-            if (fault.empty()) fault = faceFault(r, lastScore);
+            // The hit's sixth step is the one that scores; HitStep is then 7.
+            const bool hitEnded = id == TimerId::Hit && r.game().HitStep == 7;
+            if (fault.empty()) fault = faceFault(r, lastScore, hitEnded);
             if (!fault.empty()) fault += " after " + std::string(timerName(id));
         });
         r.enter(mode::Time1);

@@ -41,6 +41,7 @@ class Player {
             std::vector<std::string> w;
             for (std::string s; words >> s;) w.push_back(s);
             if (!w.empty()) command(w);
+            reportWrongRanges();
         }
         if (!rig_.random.script.empty())
             fail(std::to_string(rig_.random.script.size()) + " scripted draws were not used");
@@ -51,6 +52,27 @@ class Player {
 
   private:
     void fail(const std::string& message) { failures.push_back({line_, message}); }
+    // A scripted draw taken by a draw of another range fails the line that ran it.
+    void reportWrongRanges() {
+        auto& wrong = rig_.random.wrongRanges;
+        for (; wrongSeen_ < wrong.size(); ++wrongSeen_)
+            fail("the draw " + wrong[wrongSeen_] + " at " + std::to_string(rig_.dev.timers.now()) +
+                 " ms");
+    }
+    // "2/3": the draw of next(3) that gives 2.
+    void addDraw(const std::string& word) {
+        const auto slash = word.find('/');
+        int value = -1, range = 0;
+        if (slash != std::string::npos) {
+            value = std::stoi(word.substr(0, slash));
+            range = std::stoi(word.substr(slash + 1));
+        }
+        if (value < 0 || value >= range) {
+            fail("a draw is value/range, the value below the range: " + word);
+            return;
+        }
+        rig_.random.script.push_back({value, range});
+    }
     void check(bool ok, const std::string& what, const std::string& got) {
         if (!ok)
             fail(what + ": got " + got + " at " + std::to_string(rig_.dev.timers.now()) + " ms");
@@ -111,7 +133,7 @@ class Player {
         } else if (verb == "draws") {
             if (arg == "any") anyDraws_ = true;
             for (const auto& v : rest)
-                if (v != "any") rig_.random.script.push_back(std::stoi(v));
+                if (v != "any") addDraw(v);
         } else if (verb == "sound" && arg == "off") {
             rig_.dev.snd.Snd_Close();
         } else if (verb == "mode") {
@@ -178,6 +200,7 @@ class Player {
     int line_ = 0;
     bool anyDraws_ = false;
     std::size_t writesSeen_ = 0;
+    std::size_t wrongSeen_ = 0;
 };
 
 }  // namespace

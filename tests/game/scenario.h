@@ -16,7 +16,9 @@ struct ScenarioFailure {
 // Plays the script (the text of a .scn file) and returns what went wrong.
 //
 //   # comment                  anything after '#' is ignored
-//   draws 1 0 4                the next random draws, in order
+//   draws 1/3 0/5 4/10         the next random draws, in order, each as
+//                              value/range: 1/3 is the next(3) that gives
+//                              1; a draw of another range fails the line
 //   draws any                  unscripted draws are allowed from here on
 //   sound off                  no sound output (it is on by default)
 //   mode 1                     sets the mode and builds its face

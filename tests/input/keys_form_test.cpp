@@ -1,8 +1,10 @@
-// The key settings dialog: its controls, duplicate marking, acceptance and Escape.
+// The key settings dialog: its controls, duplicate marking, acceptance and
+// Escape, also while a list is open.
 #include "input/keys_form.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -146,6 +148,45 @@ TEST_F(KeysFormTest, EscapeStoresNothingAndTheNextOpeningShowsTheUnacceptedChoic
     form->btn_acceptClick();
     EXPECT_EQ(store.values().at("Key1"), "11");
     EXPECT_EQ(keys.KeyBindings[0].VirtualKey, 'A');
+}
+
+// While a combo box's list is open the keyboard is the list's: Escape and
+// Enter must still reach the dialog with one press.
+TEST_F(KeysFormTest, EnterAndEscapeWorkWhileAListIsOpen) {
+    const struct {
+        const char* name;
+        int key;
+        const char* highlighted;  // in game A's list
+        const char* shown;        // by game A's box afterwards
+        bool stillOpen;           // the dialog
+        const char* key1;         // stored for game A; "" for nothing stored
+    } cases[] = {
+        {"Enter takes the highlighted key and accepts", Qt::Key_Return, "A", "A", false, "11"},
+        {"keypad Enter likewise", Qt::Key_Enter, "<SPACEBAR>", "<SPACEBAR>", false, "44"},
+        {"Enter on a key in use takes it and refuses", Qt::Key_Return, "2", "2", true, ""},
+        {"Escape closes the dialog and takes nothing", Qt::Key_Escape, "A", "1", false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemorySettingsStore defaults;
+        keys = KeyMap();
+        keys.load(defaults);
+        store = MemorySettingsStore();
+        form = std::make_unique<TKeysForm>(keys, store, &mainWindow);
+        form->show();
+        QComboBox* cb = form->combos[0];
+        cb->showPopup();
+        QAbstractItemView* list = cb->view();
+        ASSERT_TRUE(list->isVisible());
+        list->setCurrentIndex(cb->model()->index(cb->findText(c.highlighted), 0));
+        QKeyEvent e(QEvent::KeyPress, c.key, Qt::NoModifier);
+        QApplication::sendEvent(list, &e);
+        EXPECT_FALSE(list->isVisible());
+        EXPECT_EQ(form->isVisible(), c.stillOpen);
+        EXPECT_EQ(cb->currentText(), c.shown);
+        EXPECT_EQ(store.readText("Key1").value_or(""), c.key1);
+        EXPECT_EQ(store.values().size(), *c.key1 ? 7u : 0u);  // all seven keys, or none
+    }
 }
 
 }  // namespace

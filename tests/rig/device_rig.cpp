@@ -1,6 +1,8 @@
 // The device test rig.
 #include "tests/rig/device_rig.h"
 
+#include <algorithm>
+
 namespace zx::testing {
 
 int ScriptedRandom::next(int n) {
@@ -8,9 +10,13 @@ int ScriptedRandom::next(int n) {
         unscripted.push_back(n);
         return fallback_.next(n);
     }
-    const int v = script.front();
+    const Draw d = script.front();
     script.pop_front();
-    return v;
+    if (d.range != n)
+        wrongRanges.push_back("next(" + std::to_string(n) + ") took " + std::to_string(d.value) +
+                              "/" + std::to_string(d.range));
+    // Never out of the range asked for, even when the script is wrong.
+    return n <= 1 ? 0 : std::clamp(d.value, 0, n - 1);
 }
 
 std::optional<std::string> RecordingSettingsStore::readText(const std::string& name) const {

@@ -18,12 +18,19 @@
 
 namespace zx::testing {
 
-// Random draws a test lists in order; once they run out, draws come from a
-// fixed seed and are counted, so that a scenario can insist on its script.
+// Random draws a test lists in order, each with the range it is meant for;
+// once they run out, draws come from a fixed seed and are counted, so that a
+// scenario can insist on its script.
 class ScriptedRandom final : public Random {
   public:
-    std::deque<int> script;
+    struct Draw {
+        int value;
+        int range;  // the n of the next(n) that is to take it
+    };
+    std::deque<Draw> script;
     std::vector<int> unscripted;  // the n of each draw the script did not hold
+    // "next(4) took 2/3": each scripted draw asked for with another range.
+    std::vector<std::string> wrongRanges;
     int next(int n) override;
     void reseed(std::uint64_t seed) { fallback_ = SeededRandom(seed); }
 
