@@ -41,9 +41,8 @@ SDL_AudioDeviceID open() {
     want.channels = 1;
     want.samples = 1024;
     want.callback = mix;
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (device) SDL_PauseAudioDevice(device, 0);
-    return device;
+    // Opened paused, as the back end opens it; started by its caller.
+    return SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
 }
 
 // Milliseconds from the request to the first mixing pass with the sample.
@@ -54,6 +53,8 @@ double startDelay(SDL_AudioDeviceID& device, const std::vector<Uint8>& sample, b
     SDL_LockAudioDevice(device);
     gVoices.start(-1, &sample, sample.data(), sample.size());
     SDL_UnlockAudioDevice(device);
+    // The reopened device runs once its first voice is set.
+    if (reopen) SDL_PauseAudioDevice(device, 0);
     while (gFirstMix.load() == 0) std::this_thread::sleep_for(std::chrono::microseconds(100));
     return (gFirstMix.load() - t0) / 1e6;
 }
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no audio output: %s\n", SDL_GetError());
         return 1;
     }
+    SDL_PauseAudioDevice(device, 0);
     // A short silent sample in the output's format.
     const std::vector<Uint8> silence(22050 / 10 * 2, 0);
     std::vector<double> warm, cold;

@@ -85,6 +85,7 @@ bool SdlAudioBackend::start() {
     }
     started_ = true;
     for (auto& entry : samples_) convert(*entry.second);
+    sdlAudioApi()->PauseAudioDevice(device_, 0);
     armQuietTimer();
     return true;
 }
@@ -120,10 +121,9 @@ bool SdlAudioBackend::openDevice() {
     want.userdata = this;
     // No changes allowed: SDL converts for a device that wants another
     // format, so the samples keep theirs across a reopen.
+    // It opens paused: whoever opens it lets it run.
     device_ = sdl.OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (device_ == 0) return false;
-    sdl.PauseAudioDevice(device_, 0);
-    return true;
+    return device_ != 0;
 }
 
 void SdlAudioBackend::mixCallback(void* self, std::uint8_t* stream, int bytes) {
@@ -174,11 +174,6 @@ bool SdlAudioBackend::suspendIfQuiet() {
     sdlAudioApi()->CloseAudioDevice(device_);
     device_ = 0;
     return true;
-}
-
-bool SdlAudioBackend::resume() {
-    if (!start()) return false;
-    return device_ || openDevice();
 }
 
 void SdlAudioBackend::armQuietTimer() {
@@ -235,12 +230,17 @@ int SdlAudioBackend::FSOUND_PlaySound(int channel, SampleHandle sample) {
     if (!open_ || !s) return -1;
     if (channel != fsound::kFreeChannel && (channel < 0 || channel >= voices_.voiceCount()))
         return -1;
-    if (!resume()) return -1;
+    if (!start()) return -1;
+    // A device closed for quiet reopens paused and runs once the voice is
+    // set, so that its first buffer already carries the sound.
+    const bool reopened = !device_;
+    if (reopened && !openDevice()) return -1;
     armQuietTimer();
     const SdlAudioApi& sdl = *sdlAudioApi();
     sdl.LockAudioDevice(device_);
     const int voice = voices_.start(channel, s, s->sound(), s->soundBytes());
     sdl.UnlockAudioDevice(device_);
+    if (reopened) sdl.PauseAudioDevice(device_, 0);
     return voice;
 }
 

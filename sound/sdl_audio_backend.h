@@ -77,7 +77,6 @@ class SdlAudioBackend final : public SoundBackend {
     bool start();
     bool initDriver(const char* driver, bool overrideEnvironment);
     bool openDevice();
-    bool resume();
     bool convert(Sample& sample) const;
     void armQuietTimer();
     std::string resolve(const std::string& path) const;

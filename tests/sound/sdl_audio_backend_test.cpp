@@ -182,6 +182,11 @@ TEST_F(SdlAudio, AQuietOutputClosesAndTheNextSoundReopensItWithTheSamples) {
     snd.Snd_Play(SoundSample::Enemy);  // the same handle plays after the reopen
     EXPECT_FALSE(backend.isSuspended());
     EXPECT_EQ(backend.playingVoices(), 1);
+    // The reopened output runs: the one-second sample plays to its end.
+    for (int ms = 0; ms < 5000 && backend.playingVoices() > 0; ms += 20) SDL_Delay(20);
+    EXPECT_EQ(backend.playingVoices(), 0);
+    snd.Snd_Play(SoundSample::Enemy);
+    EXPECT_EQ(backend.playingVoices(), 1);
     // Freeing a sample stops its voice before its sound goes.
     backend.FSOUND_Sample_Free(snd.handle(SoundSample::Enemy));
     EXPECT_EQ(backend.playingVoices(), 0);
