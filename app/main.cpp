@@ -58,6 +58,9 @@ int main(int argc, char** argv) {
     zx::TForm1 form1({settings, dialogs, clock, random, sound, programDir});
     device = &form1;
     if (quitRequested) return 0;  // during a message box of the skin's loading
+    // Without Config.ini the program ends once its message is closed: nothing
+    // else is read or created.
+    if (form1.terminationRequested()) return 0;
     zx::AfterFirstFrame soundStart(&form1, 100, [&] { sound.releaseOutput(); });
     // The about box and the key settings dialog are built when first opened.
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
@@ -72,9 +75,8 @@ int main(int argc, char** argv) {
     form1.setShell(&shell);
     if (quitRequested) return 0;
 
-    // The device window is shown (off-screen until the launch) and activated
-    // as the loop starts; its first activation brings the splash to the front.
-    form1.show();
-    form1.activateWindow();
+    // The splash comes to the front with the focus; the device window stays
+    // hidden until the launch shows it (it may have done so already).
+    form1.showSplashAtStart();
     return app.exec();
 }

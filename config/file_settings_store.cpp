@@ -12,12 +12,11 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <thread>
 
 #include "config/byte_order_mark.h"
+#include "config/player_file.h"
 
 namespace zx {
 
@@ -55,12 +54,19 @@ std::string_view nameOf(std::string_view line) {
     return trim(line.substr(0, eq));
 }
 
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+// The file's text; empty when there is no file yet, nullopt when something
+// else stands in its place (a FIFO, a device, a folder, a file over
+// kMaxFileBytes) or it cannot be read: that is never parsed or replaced,
+// and *why says what it is.
+std::optional<std::string> readFile(const std::string& path, std::string* why = nullptr) {
+    FileBytes file = readPlayerFile(path, FileSettingsStore::kMaxFileBytes);
+    if (file.status == FileStatus::Missing) return std::string();
+    if (file.ok()) return std::move(file.bytes);
+    if (why) {
+        std::error_code ec;
+        *why = fs::is_directory(path, ec) ? std::strerror(EISDIR) : fileStatusText(file.status);
+    }
+    return std::nullopt;
 }
 
 bool writeAll(int fd, std::string_view text) {
@@ -250,7 +256,16 @@ void FileSettingsStore::update(const Change& change) {
     FolderLock lock(fs::path(*target).parent_path().string());
     // Merged into the file as it is now, so another process's values stay;
     // values this process could not save before are tried again.
-    std::string text = readFile(path_).value_or(std::string());
+    std::string why;
+    const std::optional<std::string> current = readFile(path_, &why);
+    if (!current) {
+        // What stands there is not a settings file: it is left alone, and
+        // the values wait in memory.
+        for (const auto& [name, value] : change({})) unsaved_[name] = value;
+        reportWriteFailure({path_, why});
+        return;
+    }
+    std::string text = *current;
     Values changed = change(parseSettingsText(text));
     for (const auto& [name, value] : unsaved_)
         if (std::none_of(changed.begin(), changed.end(), [&](auto& c) { return c.first == name; }))

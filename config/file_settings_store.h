@@ -1,6 +1,7 @@
 // The settings as a text file of its own, written atomically and never waiting long.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -32,9 +33,14 @@ std::string withSettingsValue(std::string_view text, const std::string& name,
 // file as it was, keeps the values in memory, tries them again with the next
 // write and is reported to the failure handler. Temporary files left by a
 // process that was killed are removed when the store opens.
+//
+// Only a regular file of at most kMaxFileBytes is read, and never blocks;
+// anything else in its place leaves every value at its default and is not
+// overwritten.
 class FileSettingsStore final : public SettingsStore {
   public:
     static constexpr int kLockWaitMs = 100;
+    static constexpr std::uint64_t kMaxFileBytes = std::uint64_t(1) << 20;
 
     // An empty path: there is no place for the file; every write fails.
     explicit FileSettingsStore(std::string path);

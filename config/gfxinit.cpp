@@ -9,6 +9,7 @@
 
 #include "config/ini_file.h"
 #include "config/picture_decoder.h"
+#include "config/player_file.h"
 
 namespace zx {
 
@@ -33,7 +34,8 @@ int clampedSum(std::int64_t a, std::int64_t b) {
 }
 
 // All pictures of the face together hold at most this many pixels (256 MiB):
-// an 8K backdrop and a face, but not a hundred 8K pictures.
+// an 8K backdrop and a face, but not a hundred 8K pictures. The manual's
+// twelve pages share a budget of the same size.
 constexpr std::int64_t kMaxFacePixels = std::int64_t(1) << 26;
 
 // Pixels held by every control but c, each shared picture counted once.
@@ -204,12 +206,14 @@ std::string configPathBeside(const std::string& executablePath) {
 
 SkinResult LoadSkin(Face& face, const SkinContext& ctx) {
     SkinResult result;
-    if (!fileExists(ctx.configPath)) {
-        result = {SkinStatus::ConfigMissing, kConfigMissingMessage};
-    } else if (auto ini = IniFile::load(ctx.configPath)) {
-        result = applySkin(face, *ini, ctx);
-    } else {
+    // A folder, FIFO, device or oversized file in its place is no Config.ini.
+    const FileBytes file = readPlayerFile(ctx.configPath, IniFile::kMaxFileBytes);
+    if (file.ok()) {
+        result = applySkin(face, IniFile::parse(file.bytes), ctx);
+    } else if (file.status == FileStatus::Unreadable) {
         result = loadError("Configuration file (Config.ini) could not be read.");
+    } else {
+        result = {SkinStatus::ConfigMissing, kConfigMissingMessage};
     }
     placeMenuButton(face, ctx.fullscreen);
     return result;
@@ -232,17 +236,20 @@ ManualPages LoadManualPages(const ManualLayout& layout) {
     ManualPages m;
     m.clientWidth = layout.clientWidth;
     m.clientHeight = layout.clientHeight;
+    // The pages together get the face's budget, each checked from its header.
+    std::int64_t pixelsLeft = kMaxFacePixels;
     for (int n = 1; n <= kManualPageCount; ++n) {
         const std::string path = layout.dir + std::to_string(n) + ".bmp";
         if (!fileExists(path)) {
             m.pages[n - 1] = missingPictureMarker();
             continue;
         }
-        DecodeResult r = decodePictureFile(path);
+        DecodeResult r = decodePictureFile(path, pixelsLeft);
         if (!r.ok()) {
             m.error = r.error;
             break;
         }
+        pixelsLeft -= std::int64_t(r.picture->width) * r.picture->height;
         m.pages[n - 1] = std::move(r.picture);
     }
     return m;

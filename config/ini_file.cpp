@@ -3,10 +3,9 @@
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "config/byte_order_mark.h"
+#include "config/player_file.h"
 #include "display/picture.h"
 
 namespace zx {
@@ -41,12 +40,9 @@ int hexDigit(char c) {
 }  // namespace
 
 std::optional<IniFile> IniFile::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return parse(text.str());
+    const FileBytes file = readPlayerFile(path, kMaxFileBytes);
+    if (!file.ok()) return std::nullopt;
+    return parse(file.bytes);
 }
 
 IniFile IniFile::parse(std::string_view text) {

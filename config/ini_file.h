@@ -16,11 +16,14 @@ namespace zx {
 class IniFile {
   public:
     static constexpr std::size_t kMaxValueLength = 2047;
+    // A real file holds a few kilobytes; a larger one is taken as absent.
+    static constexpr std::uint64_t kMaxFileBytes = std::uint64_t(1) << 20;
 
     // An empty file: every lookup gives its default.
     IniFile() = default;
 
-    // Reads the file at path; nullopt if it cannot be opened or read.
+    // Reads the file at path; nullopt unless it is a regular file of at most
+    // kMaxFileBytes that can be read (config/player_file.h).
     static std::optional<IniFile> load(const std::string& path);
     static IniFile parse(std::string_view text);
 

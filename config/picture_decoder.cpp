@@ -2,16 +2,17 @@
 #include "config/picture_decoder.h"
 
 #include <cctype>
-#include <fstream>
-#include <vector>
+
+#include "config/player_file.h"
 
 namespace zx {
 
 namespace {
 
-// Larger files could not hold a picture within the image limits anyway, bar
-// pathological compression; refusing them keeps a stray file from exhausting memory.
-constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t(1) << 30;
+// The largest picture within the image limits, 2^25 pixels of 32-bit
+// uncompressed bitmap, is 128 MiB; a larger file is refused before it is read,
+// so a stray file cannot exhaust memory.
+constexpr std::uint64_t kMaxFileBytes = (std::uint64_t(1) << 27) + (std::uint64_t(1) << 20);
 
 std::string extensionOf(std::string_view path) {
     const std::size_t slash = path.find_last_of("/\\");
@@ -55,26 +56,32 @@ DecodeResult decodePictureFile(const std::string& path, std::int64_t maxPixels) 
     if (format == PictureFormat::None)
         return failure("Unknown picture file extension (." + extensionOf(path) + ")");
 
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return failure("Cannot open file \"" + path + "\"");
-    const std::streamoff size = in.tellg();
-    if (size < 0) return failure("Cannot read file \"" + path + "\"");
-    if (std::uintmax_t(size) > kMaxFileBytes) return failure("Picture file is too large");
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
-        return failure("Cannot read file \"" + path + "\"");
+    const FileBytes file = readPlayerFile(path, kMaxFileBytes);
+    switch (file.status) {
+        case FileStatus::Ok:
+            break;
+        case FileStatus::Missing:
+            return failure("Cannot open file \"" + path + "\"");
+        case FileStatus::NotRegular:
+            return failure("\"" + path + "\" is not a picture file");
+        case FileStatus::TooLarge:
+            return failure("Picture file is too large");
+        case FileStatus::Unreadable:
+            return failure("Cannot read file \"" + path + "\"");
+    }
+    const auto* data = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
+    const std::size_t size = file.bytes.size();
 
     DecodeResult r;
     switch (format) {
         case PictureFormat::Png:
-            r = decodePng(bytes.data(), bytes.size(), maxPixels);
+            r = decodePng(data, size, maxPixels);
             break;
         case PictureFormat::Jpeg:
-            r = decodeJpeg(bytes.data(), bytes.size(), maxPixels);
+            r = decodeJpeg(data, size, maxPixels);
             break;
         case PictureFormat::Bmp:
-            r = decodeBmp(bytes.data(), bytes.size(), maxPixels);
+            r = decodeBmp(data, size, maxPixels);
             break;
         case PictureFormat::None:
             break;

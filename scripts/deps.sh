@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev libxcb1-dev
   libsdl2-dev libsdl2-mixer-dev
   libpng-dev libjpeg62-turbo-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev python3
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
   file dpkg-dev binutils desktop-file-utils appstream
   fonts-dejavu-core fonts-liberation

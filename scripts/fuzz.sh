@@ -20,7 +20,7 @@ fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZX_FUZZ=ON -DZX_TESTS=OFF -DZX_BENCH=OFF >/dev/null
-targets=(ini png jpeg bmp)
+targets=(ini png jpeg bmp wav)
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >/dev/null
 
 # ASan keeps freed memory in quarantine (256 MB by default); after a few large

@@ -37,7 +37,7 @@ std::unique_ptr<SdlApi> load() {
                      resolve(lib, api->SetHintWithPriority, "SDL_SetHintWithPriority") &&
                      resolve(lib, api->ResetHint, "SDL_ResetHint") &&
                      resolve(lib, api->GetCurrentAudioDriver, "SDL_GetCurrentAudioDriver") &&
-                     resolve(lib, api->RWFromFile, "SDL_RWFromFile") &&
+                     resolve(lib, api->RWFromConstMem, "SDL_RWFromConstMem") &&
                      resolve(lib, api->OpenAudio, "Mix_OpenAudio") &&
                      resolve(lib, api->AllocateChannels, "Mix_AllocateChannels") &&
                      resolve(lib, api->LoadWAV_RW, "Mix_LoadWAV_RW") &&

@@ -14,7 +14,7 @@ struct SdlApi {
     SDL_bool (*SetHintWithPriority)(const char*, const char*, SDL_HintPriority);
     SDL_bool (*ResetHint)(const char*);
     const char* (*GetCurrentAudioDriver)();
-    SDL_RWops* (*RWFromFile)(const char*, const char*);
+    SDL_RWops* (*RWFromConstMem)(const void*, int);
     int (*OpenAudio)(int, Uint16, int, int);
     int (*AllocateChannels)(int);
     Mix_Chunk* (*LoadWAV_RW)(SDL_RWops*, int);

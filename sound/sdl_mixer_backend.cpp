@@ -3,10 +3,13 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
+#include "config/player_file.h"
 #include "sound/sdl_api.h"
+#include "sound/wav_header.h"
 
 namespace zx {
 
@@ -120,7 +123,7 @@ bool SdlMixerBackend::resume() {
         // again, in place, so that their handles stay valid.
         specRate_ = rate, specFormat_ = format, specChannels_ = outChannels;
         for (const auto& [handle, path] : chunks_) {
-            Mix_Chunk* fresh = sdl.LoadWAV_RW(sdl.RWFromFile(resolve(path).c_str(), "rb"), 1);
+            Mix_Chunk* fresh = loadChecked(path);
             if (!fresh) continue;
             std::swap(*chunkOf(handle), *fresh);
             sdl.FreeChunk(fresh);
@@ -146,14 +149,27 @@ std::string SdlMixerBackend::resolve(const std::string& path) const {
     return (std::filesystem::path(sampleDir_) / path).string();
 }
 
+Mix_Chunk* SdlMixerBackend::loadChecked(const std::string& path) const {
+    // SDL_mixer trusts a WAV's declared lengths and blocks on a FIFO: it is
+    // given only the checked bytes of a regular file, from memory.
+    const FileBytes file = readPlayerFile(resolve(path), kMaxSampleFileBytes);
+    if (!file.ok()) return nullptr;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
+    const WavHeader header =
+        checkWavHeader(bytes, file.bytes.size(), {specRate_, std::max(specChannels_, 1)});
+    if (!header.ok) return nullptr;
+    const SdlApi& sdl = *sdlApi();
+    // The mixer copies the samples out before the call returns.
+    return sdl.LoadWAV_RW(sdl.RWFromConstMem(bytes, int(header.usedBytes)), 1);
+}
+
 SampleHandle SdlMixerBackend::FSOUND_Sample_Load(int /*index*/, const std::string& path,
                                                  unsigned /*mode*/, int /*offset*/,
                                                  int /*length*/) {
     // Every load reads the whole file as a plain sample; the mixer converts
     // it for the output, so the output must be open.
     if (!open_ || !resume()) return nullptr;
-    const SdlApi& sdl = *sdlApi();
-    Mix_Chunk* chunk = sdl.LoadWAV_RW(sdl.RWFromFile(resolve(path).c_str(), "rb"), 1);
+    Mix_Chunk* chunk = loadChecked(path);
     if (!chunk) return nullptr;
     chunks_.emplace(handleOf(chunk), path);
     return handleOf(chunk);

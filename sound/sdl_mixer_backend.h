@@ -8,6 +8,7 @@
 #include "sound/sound_backend.h"
 
 class QTimer;
+struct Mix_Chunk;
 
 namespace zx {
 
@@ -65,6 +66,9 @@ class SdlMixerBackend final : public SoundBackend {
     bool resume();
     void armQuietTimer();
     std::string resolve(const std::string& path) const;
+    // A chunk from a regular file of at most kMaxSampleFileBytes whose WAV
+    // header passed checkWavHeader; null otherwise.
+    Mix_Chunk* loadChecked(const std::string& path) const;
 
     std::string sampleDir_;
     int outputType_ = fsound::kOutputDirectSound;

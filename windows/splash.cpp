@@ -245,8 +245,7 @@ void TSplashForm::btn_playClick() {
 
 void TSplashForm::launch(int mode, bool showNextTime) {
     launched_ = true;
-    // The device window's first activation may come only now, with the
-    // launch; the splash must not come back over the running device then.
+    // The splash is not to be brought forward once the device runs.
     splashPending_ = false;
 
     // Stored before sound starts, so that a failure below can overwrite it.
@@ -308,7 +307,7 @@ void TSplashForm::changeEvent(QEvent* event) {
 
 void TSplashForm::closeEvent(QCloseEvent* event) {
     // Closing the window before the launch would leave the program running
-    // with nothing on screen (the device window is still parked off-screen),
+    // with nothing on screen (the device window is still hidden),
     // so it ends the program as Escape does.
     if (!launched_) host_.terminate();
     event->accept();

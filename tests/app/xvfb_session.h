@@ -46,6 +46,8 @@ class ProgramFolder {
     void writeSettings(const QString& generalSection) const;
     // The text of the settings file as the program left it.
     QString settingsText() const;
+    // Where the program looks for its settings file.
+    QString settingsPath() const { return config_.filePath("Orvalle/Zorbax50.conf"); }
     // Starts the program in its folder on the display.
     void start(const QString& display);
     // True when the program has ended within the time.

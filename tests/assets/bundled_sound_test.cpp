@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "config/player_file.h"
+#include "sound/wav_header.h"
+
 namespace {
 
 const std::string kDir = ZX_ASSET_DIR;
@@ -48,6 +51,20 @@ TEST_F(BundledSound, SamplesLoadAndFitTheirMoments) {
         EXPECT_GT(ms, 20) << l.name;
         EXPECT_LE(ms, l.maxMs) << l.name;
         Mix_FreeChunk(chunk);
+    }
+}
+
+// The program reads a sample only through these checks: the bundled ones pass.
+TEST_F(BundledSound, SamplesPassTheProgramsFileAndHeaderChecks) {
+    for (const Limit& l : kLimits) {
+        SCOPED_TRACE(l.name);
+        const zx::FileBytes f =
+            zx::readPlayerFile(kDir + "/Sound/" + l.name + ".wav", zx::kMaxSampleFileBytes);
+        ASSERT_TRUE(f.ok()) << zx::fileStatusText(f.status);
+        const zx::WavHeader h = zx::checkWavHeader(
+            reinterpret_cast<const std::uint8_t*>(f.bytes.data()), f.bytes.size());
+        EXPECT_TRUE(h.ok) << h.error;
+        EXPECT_EQ(h.usedBytes, f.bytes.size());
     }
 }
 

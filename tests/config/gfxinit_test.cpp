@@ -287,6 +287,25 @@ TEST(ManualPages, DefaultsAndPages) {
     EXPECT_FALSE(bad.pages[2]);
 }
 
+// The twelve pages share the face's budget of 2^26 pixels: two 8192 x 4096
+// pages fit, the third is refused from its header, before any pixel of it.
+TEST(ManualPages, PagesShareOnePixelBudget) {
+    test::TempDir dir;
+    const std::string big = dir.write(
+        "big.bmp", test::bmp8Bytes(kMaxImageSide, 4096, {0x102030},
+                                   std::vector<std::uint8_t>(std::size_t(kMaxImageSide) * 4096)));
+    for (int n = 1; n <= kManualPageCount; ++n)
+        ASSERT_EQ(::symlink(big.c_str(), dir.file("pages/" + std::to_string(n) + ".bmp").c_str()),
+                  0);
+    ManualLayout layout;
+    layout.dir = dir.path() + "/pages/";
+    const ManualPages m = LoadManualPages(layout);
+    EXPECT_EQ(m.error, "Picture is too large (8192 x 4096 pixels)");
+    EXPECT_TRUE(m.pages[0]);
+    EXPECT_TRUE(m.pages[1]);
+    for (int n = 3; n <= kManualPageCount; ++n) EXPECT_FALSE(m.pages[n - 1]) << n;
+}
+
 TEST(ConfigPath, BesideTheExecutable) {
     EXPECT_EQ(configPathBeside("/opt/zx/bin/zorbanix"), "/opt/zx/bin/Config.ini");
 }

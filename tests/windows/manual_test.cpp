@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "app/dialogs.h"
+#include "tests/rig/special_files.h"
 
 namespace zx {
 namespace {
@@ -207,6 +208,56 @@ TEST_F(ManualTest, MissingPageShowsTheRedMarkerAndADamagedOneIsReported) {
     f.ManualPage = 10;  // after the damaged file nothing was loaded
     f.Vid_Show_Page();
     EXPECT_EQ(f.grab().toImage().pixel(5, 5), qRgb(255, 255, 255));
+}
+
+// Special files in place of the viewer's Config.ini, a page and a button
+// picture: the defaults, the red marker (or the size message) and the drawn
+// stand-in, each at once.
+TEST_F(ManualTest, SpecialFilesGiveTheDefaultsTheMarkerAndTheStandIns) {
+    enum What { Config, Page, Button };
+    struct Target {
+        const char* path;
+        What what;
+        std::uint64_t oversize;
+    };
+    const std::uint64_t pictureOversize = (1ull << 27) + (1u << 20) + 1;
+    const Target targets[] = {{"Config.ini", Config, (1u << 20) + 1},
+                              {"Graphics/Manual/3.bmp", Page, pictureOversize},
+                              {"Graphics/Windows/manual_close_up.png", Button, pictureOversize}};
+    for (const Target& t : targets) {
+        for (const test::SpecialKind kind : test::kSpecialKinds) {
+            const std::string name = std::string(t.path) + " as " + test::specialKindName(kind);
+            SCOPED_TRACE(name);
+            dialogs.errors.clear();
+            if (t.what != Config) create("[Manual]\nManualWidth=400\nManualHeight=300\n");
+            test::makeSpecial(dir.filePath(t.path).toStdString(), kind, t.oversize,
+                              "[Manual]\nManualWidth=400\n");
+            const test::HangGuard guard(name);
+            if (t.what == Config)
+                form = std::make_unique<TManualForm>(dir.filePath("Config.ini").toStdString(),
+                                                     dialogs);
+            TManualForm& f = *form;
+            EXPECT_EQ(f.size(), t.what == Config ? QSize(345, 255) : QSize(400, 300));
+            f.ManualPage = 3;
+            f.open();
+            const QImage shot = f.grab().toImage();
+            if (t.what == Page && kind == test::SpecialKind::Oversized) {
+                EXPECT_EQ(dialogs.errors, QStringList{"Picture file is too large"});
+            } else {
+                EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+                EXPECT_EQ(shot.pixel(5, 5), t.what == Page ? qRgb(255, 0, 0) : pageColour(3));
+            }
+            // A button is drawn over the page where its picture could not be read.
+            EXPECT_NE(shot.pixel(f.rectOf(ManualCtl::btn_close_up).center()), pageColour(3));
+
+            form.reset();
+            QDir(dir.filePath(t.path)).removeRecursively();
+            QFile::remove(dir.filePath(t.path));
+            QImage page(40, 30, QImage::Format_RGB32);
+            page.fill(pageColour(3));
+            page.save(dir.filePath("Graphics/Manual/3.bmp"), "BMP");
+        }
+    }
 }
 
 }  // namespace
