@@ -93,6 +93,11 @@ TEST_F(SdlAudio, TheEnemySampleDecidesTheLaunchBeforeTheOutputStarts) {
              writeWav(f, 100, {1, 1, 16, 22050, 1u << 30});
          },
          false},
+        {"mono, but too long once converted (200 s at 8 kHz)",
+         [](const fs::path& f) {
+             writeWav(f, 200000, {1, 1, 8, 8000});
+         },
+         false},
         {"over 16 MB", [](const fs::path& f) { fs::resize_file(f, (16u << 20) + 1); }, false},
         {"an empty file", [](const fs::path& f) { std::ofstream{f}; }, false},
     };
