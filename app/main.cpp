@@ -3,6 +3,7 @@
 #include <QDir>
 #include <chrono>
 
+#include "app/after_first_frame.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/program_folder.h"
@@ -11,7 +12,7 @@
 #include "device/clock.h"
 #include "device/random.h"
 #include "input/keys_form.h"
-#include "sound/sdl_mixer_backend.h"
+#include "sound/sdl_audio_backend.h"
 #include "windows/about.h"
 #include "windows/aux_windows_impl.h"
 #include "windows/manual.h"
@@ -44,7 +45,10 @@ int main(int argc, char** argv) {
     zx::enterProgramFolder();
     zx::QtShell shell;
     zx::SystemClock clock;
-    zx::SdlMixerBackend sound;
+    zx::SdlAudioBackend sound;
+    // The launch checks the samples; the output and SDL's library start just
+    // after the device window's first frame (or at an earlier first sound).
+    sound.holdOutput();
     // Seeded once from the clock, when the device window is created.
     zx::SeededRandom random(
         std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
@@ -57,6 +61,7 @@ int main(int argc, char** argv) {
     // Without Config.ini the program ends once its message is closed: nothing
     // else is read or created.
     if (form1.terminationRequested()) return 0;
+    zx::AfterFirstFrame soundStart(&form1, 100, [&] { sound.releaseOutput(); });
     // The about box and the key settings dialog are built when first opened.
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
     zx::AuxWindowsImpl auxWindows(

@@ -1,8 +1,10 @@
 // Start-up and idling of the real program against a minimal Qt window of the
 // same size, run interleaved on a private Xvfb: CPU time until the face is on
 // the screen, the time to it, idle wake-ups and CPU, peak memory; each figure
-// with its ratio to the minimal window. Usage: startup_bench [rounds [program]],
-// where another build of the program (beside its own Config.ini) may stand in.
+// with its ratio to the minimal window; the program without sound and with a
+// sound driver chosen (SDL's silent "dummy" output stands for a device).
+// Usage: startup_bench [rounds [program]], where another build of the program
+// (beside its own Config.ini) may stand in.
 #include <signal.h>
 
 #include <QDir>
@@ -80,7 +82,10 @@ class Bench {
   public:
     Bench(const QString& display) : display_(display) {}
 
-    Run run(const Subject& s, bool idle) {
+    // idleKey: the key pressed once the face shows, before the idle count;
+    // empty: no idling.
+    Run run(const Subject& s, const QString& idleKey = {}) {
+        const bool idle = !idleKey.isEmpty();
         if (!s.settings.isEmpty()) {
             QDir().mkpath(config_.filePath("Orvalle"));
             QFile f(config_.filePath("Orvalle/Zorbax50.conf"));
@@ -116,11 +121,11 @@ class Bench {
         }
         if (r.ok && idle && s.isProgram) {
             // The TIME key ("3" by default) leaves the start-up face for the
-            // clock, which ticks once a second.
+            // clock, which ticks once a second; GAME A ("1") starts a game.
             QThread::msleep(300);
             QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(s.probe.x()),
                                           QString::number(s.probe.y())});
-            QProcess::execute("xdotool", {"key", "3"});
+            QProcess::execute("xdotool", {"key", idleKey});
         }
         if (r.ok && idle) {
             // Past start-up and the sound output's quiet spell, then 5 s alone.
@@ -197,13 +202,14 @@ int main(int argc, char** argv) {
     Bench bench(display);
     // Start-up: the program and its reference one after the other, round by round.
     const Subject* pairs[][2] = {{&programWindowed, &minimalWindowed},
+                                 {&programSound, &minimalWindowed},
                                  {&programFull, &minimalFull},
                                  {&programFull, &minimalBackdrop}};
     for (const auto& pair : pairs) {
         std::vector<double> cpu[2], wall[2];
         for (int i = 0; i < rounds; ++i) {
             for (int k = 0; k < 2; ++k) {
-                const Run r = bench.run(*pair[k], false);
+                const Run r = bench.run(*pair[k]);
                 if (!r.ok) std::fprintf(stderr, "%s: no face on the screen\n", pair[k]->name);
                 cpu[k].push_back(r.cpuMs);
                 wall[k].push_back(r.wallMs);
@@ -217,15 +223,20 @@ int main(int argc, char** argv) {
     }
 
     // Idling: 5 s after the quiet spell, each subject once.
-    const Run ref = bench.run(minimalWindowed, true);
+    const Run ref = bench.run(minimalWindowed, "3");
     std::printf("idle, %s: %.1f wake-ups/s, %.3f %% CPU, VmHWM %ld kB\n", minimalWindowed.name,
                 ref.idleWakeups, ref.idleCpuPercent, ref.peakKb);
     for (const Subject* s : {&programWindowed, &programSound}) {
-        const Run r = bench.run(*s, true);
+        const Run r = bench.run(*s, "3");
         std::printf("idle, %s: %.1f wake-ups/s, %.3f %% CPU, VmHWM %ld kB (ratio %.2f)\n", s->name,
                     r.idleWakeups, r.idleCpuPercent, r.peakKb,
                     ref.peakKb ? double(r.peakKb) / ref.peakKb : 0.0);
     }
+    // Memory once sounds have played: a game of game A runs (its start and
+    // enemy sounds) until the peak is read.
+    const Run game = bench.run(programSound, "1");
+    std::printf("%s, a game playing: VmHWM %ld kB (ratio %.2f)\n", programSound.name, game.peakKb,
+                ref.peakKb ? double(game.peakKb) / ref.peakKb : 0.0);
     xvfb.terminate();
     xvfb.waitForFinished(3000);
     return 0;

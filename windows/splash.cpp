@@ -101,15 +101,14 @@ TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, Dialogs& dia
       dialogs_(dialogs),
       shell_(shell),
       splashPending_(splashPending) {
-    buildControls();
+    setWindowTitle(QStringLiteral("About this game..."));
+    setFixedSize(kClientWidth, kClientHeight);
     FormCreate();
 }
 
 TSplashForm::~TSplashForm() = default;
 
 void TSplashForm::buildControls() {
-    setWindowTitle(QStringLiteral("About this game..."));
-    setFixedSize(kClientWidth, kClientHeight);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
@@ -184,7 +183,7 @@ void TSplashForm::watchKeysOf(QWidget* w) { w->installEventFilter(this); }
 void TSplashForm::showEvent(QShowEvent* event) {
     // The pictures are decoded at the first showing: a start that launches
     // at once never shows the window and never needs them.
-    if (!picturesLoaded_) {
+    if (!picturesLoaded_ && im_background) {
         picturesLoaded_ = true;
         im_background->setPixmap(pixmapOf(splashBackground()));
         im_box_picture->setPixmap(pixmapOf(splashBoxPicture()));
@@ -196,22 +195,26 @@ void TSplashForm::showEvent(QShowEvent* event) {
 }
 
 void TSplashForm::FormCreate() {
+    const int mode = settings_.ReadInteger("SoundMode", kSoundModeUnset);
+    const bool known = mode >= 0 && mode < int(kSoundModeNames.size());
+    const bool showAtStart = settings_.ReadBool("SplashScreen", true);
+
+    if (known && !showAtStart) {
+        // Launches at once and is never shown, so its controls are never
+        // built; the list's text at this position names the same mode.
+        move(-width(), -height());
+        splashPending_ = false;
+        launch(mode, false);
+        return;
+    }
+
+    buildControls();
     la_game_title->setText(QStringLiteral("Zorbanix (Quentrel, Tikkabo) Simulator"));
     la_version->setText(QStringLiteral("Version 5.00 * Final *"));
     la_release_date->setText(QStringLiteral("Released by %1 on 4th December, 2017")
                                  .arg(QString::fromLatin1(kAuthorCredit)));
-
-    const int mode = settings_.ReadInteger("SoundMode", kSoundModeUnset);
-    const bool known = mode >= 0 && mode < int(kSoundModeNames.size());
     cb_sound->setCurrentIndex(known ? mode : -1);
-    chb_splashscreen->setChecked(settings_.ReadBool("SplashScreen", true));
-
-    if (cb_sound->currentIndex() >= 0 && !chb_splashscreen->isChecked()) {
-        move(-width(), -height());
-        splashPending_ = false;
-        btn_playClick();
-        return;
-    }
+    chb_splashscreen->setChecked(showAtStart);
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.x() + std::max(0, (screen.width() - width()) / 2),
@@ -220,7 +223,9 @@ void TSplashForm::FormCreate() {
     show();
 }
 
-void TSplashForm::FormActivate() { cb_sound->setFocus(Qt::ActiveWindowFocusReason); }
+void TSplashForm::FormActivate() {
+    if (cb_sound) cb_sound->setFocus(Qt::ActiveWindowFocusReason);
+}
 
 void TSplashForm::cb_soundChange() { updatePlayButton(); }
 
@@ -232,9 +237,13 @@ void TSplashForm::updatePlayButton() {
 }
 
 void TSplashForm::btn_playClick() {
-    if (launched_) return;
+    if (launched_ || !cb_sound) return;
     const int mode = soundModeFromText(cb_sound->currentText().toStdString());
     if (mode == kSoundModeUnset) return;  // no driver chosen: nothing to launch with
+    launch(mode, chb_splashscreen->isChecked());
+}
+
+void TSplashForm::launch(int mode, bool showNextTime) {
     launched_ = true;
     // The splash is not to be brought forward once the device runs.
     splashPending_ = false;
@@ -249,7 +258,6 @@ void TSplashForm::btn_playClick() {
         host_.terminate();
         return;
     }
-    const bool showNextTime = chb_splashscreen->isChecked();
     settings_.WriteBool("SplashScreen", showNextTime);
     host_.setSplashScreenTick(showNextTime);
     host_.centreOnScreen();

@@ -42,8 +42,9 @@ class TSplashForm : public QWidget {
     Q_OBJECT
   public:
     // Runs the creation step: either launches at once without ever showing
-    // (a driver is stored and the splash is switched off) or centres itself
-    // and shows. splashPending is the device window's SplashPending flag.
+    // (a driver is stored and the splash is switched off; the controls below
+    // then stay null) or builds its controls, centres itself and shows.
+    // splashPending is the device window's SplashPending flag.
     TSplashForm(SplashHost& host, SettingsStore& settings, Dialogs& dialogs, Shell& shell,
                 bool& splashPending, QWidget* parent = nullptr);
     ~TSplashForm() override;
@@ -89,6 +90,8 @@ class TSplashForm : public QWidget {
     void la_website_2Click();
     void la_email_2Click();
     void btn_paypalClick();
+    // Stores the choices, starts sound and hands over to the device window.
+    void launch(int mode, bool showNextTime);
     void buildControls();
     void watchKeysOf(QWidget* w);
 

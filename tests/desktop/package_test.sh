@@ -55,7 +55,7 @@ done
 [[ $depends != *libasan* && $depends != *libubsan* ]] || error "sanitizer runtimes in Depends"
 # Loaded at run time, not linked: the font of the splash window's texts and
 # the sound library.
-for pkg in fonts-liberation libsdl2-mixer-2.0-0; do
+for pkg in fonts-liberation libsdl2-2.0-0; do
   [[ $depends == *" $pkg "* ]] || error "Depends lacks $pkg"
 done
 

@@ -1,0 +1,241 @@
+// SDL's own audio output on its silent "dummy" driver: the sample check made
+// before the output starts, the held start, the quiet close and the fallback.
+#include "sound/sdl_audio_backend.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "sound/sound.h"
+
+namespace zx {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct WavShape {
+    std::uint16_t format = 1, channels = 1, bits = 16;
+    std::uint32_t rate = 22050;
+    std::uint32_t declaredExtra = 0;  // data bytes declared beyond those written
+};
+
+// A tone of the given length; the data chunk may declare more than it holds.
+void writeWav(const fs::path& file, int milliseconds, WavShape s = {}) {
+    const std::uint32_t frames = s.rate * std::uint32_t(milliseconds) / 1000;
+    const std::uint32_t block = s.channels * s.bits / 8, bytes = frames * block;
+    std::ofstream out(file, std::ios::binary);
+    auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + bytes);
+    out.write("WAVEfmt ", 8);
+    u32(16), u16(s.format), u16(s.channels), u32(s.rate), u32(s.rate * block),
+        u16(std::uint16_t(block)), u16(s.bits);
+    out.write("data", 4);
+    u32(bytes + s.declaredExtra);
+    for (std::uint32_t i = 0; i < bytes; ++i) out.put(char(40 * std::sin(i * 0.1)));
+}
+
+// Each test in a fresh folder holding Sound/*.wav, on SDL's dummy driver.
+class SdlAudio : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        char pattern[] = "/tmp/zx_audio_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        fs::create_directory(dir_ / "Sound");
+        for (int i = 0; i < kSoundSampleCount; ++i)
+            writeWav(dir_ / soundSampleFile(SoundSample(i)), 1000);
+    }
+    void TearDown() override {
+        fs::remove_all(dir_);
+        unsetenv("SDL_AUDIODRIVER");
+    }
+    fs::path enemy() const { return dir_ / "Sound/Enemy.wav"; }
+
+    fs::path dir_;
+    bool deviceSoundOn_ = true;
+};
+
+TEST_F(SdlAudio, TheEnemySampleDecidesTheLaunchBeforeTheOutputStarts) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> put;  // replaces Sound/Enemy.wav
+        bool launches;
+    };
+    const Case cases[] = {
+        {"a plain sample", [](const fs::path&) {}, true},
+        {"an 8-bit stereo sample at another rate",
+         [](const fs::path& f) {
+             writeWav(f, 200, {1, 2, 8, 11025});
+         },
+         true},
+        {"missing", [](const fs::path& f) { fs::remove(f); }, false},
+        {"a folder", [](const fs::path& f) { fs::remove(f), fs::create_directory(f); }, false},
+        {"a FIFO, which must not block",
+         [](const fs::path& f) { fs::remove(f), mkfifo(f.c_str(), 0644); }, false},
+        {"a link to /dev/zero",
+         [](const fs::path& f) { fs::remove(f), fs::create_symlink("/dev/zero", f); }, false},
+        {"not a WAV", [](const fs::path& f) { std::ofstream(f) << "RIFF this is not a sound"; },
+         false},
+        {"data declared past the end of the file",
+         [](const fs::path& f) {
+             writeWav(f, 100, {1, 1, 16, 22050, 1u << 30});
+         },
+         false},
+        {"mono, but too long once converted (200 s at 8 kHz)",
+         [](const fs::path& f) {
+             writeWav(f, 200000, {1, 1, 8, 8000});
+         },
+         false},
+        {"over 16 MB", [](const fs::path& f) { fs::resize_file(f, (16u << 20) + 1); }, false},
+        {"an empty file", [](const fs::path& f) { std::ofstream{f}; }, false},
+    };
+    for (const Case& c : cases) {
+        TearDown();  // a fresh folder for each case
+        SetUp();
+        c.put(enemy());
+        SdlAudioBackend backend(dir_.string());
+        backend.holdOutput();
+        Sound snd(backend, deviceSoundOn_);
+        EXPECT_EQ(snd.Snd_Init(kSoundModeDirectSound), c.launches) << c.what;
+        EXPECT_FALSE(backend.isStarted()) << c.what << ": the check needs no output";
+        EXPECT_NE(snd.handle(SoundSample::Start), nullptr) << c.what;
+        // Once started, a launched sample plays.
+        backend.releaseOutput();
+        EXPECT_TRUE(backend.isStarted()) << c.what;
+        EXPECT_EQ(backend.FSOUND_PlaySound(-1, snd.handle(SoundSample::Enemy)), c.launches ? 0 : -1)
+            << c.what;
+        snd.Snd_Close();
+    }
+}
+
+TEST_F(SdlAudio, AHeldOutputStartsWhenReleasedOrAtTheFirstSound) {
+    for (const bool releasedFirst : {true, false}) {
+        SdlAudioBackend backend(dir_.string());
+        backend.holdOutput();
+        Sound snd(backend, deviceSoundOn_);
+        ASSERT_TRUE(snd.Snd_Init(kSoundModeDirectSound));
+        EXPECT_EQ(backend.currentDriver(), "");
+        if (releasedFirst) {
+            backend.releaseOutput();
+            EXPECT_TRUE(backend.isStarted());
+            EXPECT_EQ(backend.playingVoices(), 0);
+        }
+        snd.Snd_Play(SoundSample::Enemy);
+        snd.Snd_Play(SoundSample::Shot);  // one-second samples: both still sound
+        EXPECT_TRUE(backend.isStarted());
+        EXPECT_EQ(backend.currentDriver(), "dummy");
+        EXPECT_EQ(backend.playingVoices(), 2) << releasedFirst;
+        backend.releaseOutput();  // a late release changes nothing
+        EXPECT_EQ(backend.playingVoices(), 2);
+        snd.Snd_Silence();
+        EXPECT_EQ(backend.playingVoices(), 0);
+        snd.Snd_Close();
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    }
+}
+
+TEST_F(SdlAudio, AnUnheldOutputStartsAtInitAndRefusesWhatSdlCannotDecode) {
+    // 64-bit float passes the header check, but SDL decodes only 32-bit float.
+    writeWav(dir_ / "Sound/Miss.wav", 100, {3, 1, 64, 22050});
+    SdlAudioBackend backend(dir_.string());
+    Sound snd(backend, deviceSoundOn_);
+    ASSERT_TRUE(snd.Snd_Init(kSoundModeWinMM));
+    EXPECT_TRUE(backend.isStarted());
+    EXPECT_EQ(snd.handle(SoundSample::Miss), nullptr);
+    EXPECT_NE(snd.handle(SoundSample::Gameover), nullptr);
+    deviceSoundOn_ = false;
+    snd.Snd_Play(SoundSample::Start);
+    EXPECT_EQ(backend.playingVoices(), 0);
+    snd.Snd_Close();
+
+    // Held, the header check lets it load; the start finds it undecodable,
+    // and it stays silent instead of playing what is not there.
+    SdlAudioBackend held(dir_.string());
+    held.holdOutput();
+    ASSERT_TRUE(held.FSOUND_Init(22050, 64, 0));
+    SampleHandle miss = held.FSOUND_Sample_Load(-1, "Sound/Miss.wav", 0x2000, 0, 0);
+    ASSERT_NE(miss, nullptr);
+    held.releaseOutput();
+    EXPECT_EQ(held.FSOUND_PlaySound(-1, miss), -1);
+    EXPECT_EQ(held.playingVoices(), 0);
+    held.FSOUND_Close();
+}
+
+TEST_F(SdlAudio, AQuietOutputClosesAndTheNextSoundReopensItWithTheSamples) {
+    SdlAudioBackend backend(dir_.string());
+    Sound snd(backend, deviceSoundOn_);
+    ASSERT_TRUE(snd.Snd_Init(kSoundModeDirectSound));
+    snd.Snd_Play(SoundSample::Shot);
+    EXPECT_FALSE(backend.suspendIfQuiet());  // still sounding: stays open
+    snd.Snd_Silence();
+    EXPECT_TRUE(backend.suspendIfQuiet());
+    EXPECT_TRUE(backend.isSuspended());
+    EXPECT_TRUE(backend.FSOUND_StopSound(fsound::kAllChannels));
+
+    snd.Snd_Play(SoundSample::Enemy);  // the same handle plays after the reopen
+    EXPECT_FALSE(backend.isSuspended());
+    EXPECT_EQ(backend.playingVoices(), 1);
+    // The reopened output runs: the one-second sample plays to its end.
+    for (int ms = 0; ms < 5000 && backend.playingVoices() > 0; ms += 20) SDL_Delay(20);
+    EXPECT_EQ(backend.playingVoices(), 0);
+    snd.Snd_Play(SoundSample::Enemy);
+    EXPECT_EQ(backend.playingVoices(), 1);
+    // Freeing a sample stops its voice before its sound goes.
+    backend.FSOUND_Sample_Free(snd.handle(SoundSample::Enemy));
+    EXPECT_EQ(backend.playingVoices(), 0);
+    snd.Snd_Close();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+TEST_F(SdlAudio, AnOutputThatCannotOpenFallsBackToSilenceAndStillPlays) {
+    setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+    SdlAudioBackend backend(dir_.string());
+    Sound snd(backend, deviceSoundOn_);
+    EXPECT_TRUE(snd.Snd_Init(kSoundModeWinMM));
+    EXPECT_TRUE(backend.isSilentFallback());
+    EXPECT_EQ(backend.currentDriver(), "dummy");
+    snd.Snd_Play(SoundSample::Start);
+    EXPECT_EQ(backend.playingVoices(), 1);
+    snd.Snd_Close();
+}
+
+TEST_F(SdlAudio, StrayCallsAreHarmless) {
+    SdlAudioBackend backend(dir_.string());
+    // Before the init: nothing loads, plays or stops.
+    EXPECT_EQ(backend.FSOUND_Sample_Load(-1, "Sound/Shot.wav", 0x2000, 0, 0), nullptr);
+    EXPECT_FALSE(backend.FSOUND_StopSound(-3));
+    backend.FSOUND_Close();
+
+    EXPECT_FALSE(backend.FSOUND_Init(22050, 0, 0));
+    ASSERT_TRUE(backend.FSOUND_Init(22050, 64, 0));
+    SampleHandle shot = backend.FSOUND_Sample_Load(-1, "Sound/Shot.wav", 0x2000, 0, 0);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(backend.FSOUND_PlaySound(-1, nullptr), -1);
+    EXPECT_EQ(backend.FSOUND_PlaySound(64, shot), -1);
+    EXPECT_EQ(backend.FSOUND_PlaySound(-7, shot), -1);
+    EXPECT_EQ(backend.FSOUND_PlaySound(63, shot), 63);
+    EXPECT_FALSE(backend.FSOUND_StopSound(64));
+    EXPECT_TRUE(backend.FSOUND_StopSound(63));
+    backend.FSOUND_Sample_Free(nullptr);
+    backend.FSOUND_Sample_Free(shot);
+    backend.FSOUND_Sample_Free(shot);  // already freed: ignored
+    EXPECT_EQ(backend.FSOUND_PlaySound(-1, shot), -1);
+    backend.FSOUND_Close();
+    backend.FSOUND_Close();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+}  // namespace
+}  // namespace zx
