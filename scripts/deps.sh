@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libxcb1-dev
-  libsdl2-dev libsdl2-mixer-dev
+  libsdl2-dev
   libpng-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox

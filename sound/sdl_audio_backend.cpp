@@ -10,7 +10,6 @@
 
 #include "config/player_file.h"
 #include "sound/sdl_audio_api.h"
-#include "sound/sdl_mixer_backend.h"
 #include "sound/wav_header.h"
 
 namespace zx {
@@ -30,6 +29,18 @@ constexpr int kLengthCheckChannels = 2;
 // More voices than this would only be a caller's mistake.
 constexpr int kMostVoices = 4096;
 }  // namespace
+
+const char* sdlAudioDriverFor(int outputType) {
+#if defined(_WIN32)
+    if (outputType == fsound::kOutputDirectSound) return "directsound";
+    if (outputType == fsound::kOutputWinMM) return "winmm";
+#elif defined(__linux__)
+    if (outputType == fsound::kOutputWinMM) return "alsa";
+#else
+    (void)outputType;
+#endif
+    return nullptr;
+}
 
 // A loaded sample: its checked file and where in it the sound is. A file in
 // the output's own format plays from there; any other is converted when the

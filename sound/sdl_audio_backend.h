@@ -14,6 +14,11 @@ class QTimer;
 
 namespace zx {
 
+// SDL's audio driver for an output type: "directsound" and "winmm" on
+// Windows; on Linux the system default (null) and plain "alsa"; elsewhere
+// the default for both.
+const char* sdlAudioDriverFor(int outputType);
+
 // The output device is one per process: keep one of these at a time.
 //
 // A sample loads when its file is a regular file of at most 16 MB whose WAV

@@ -1,6 +1,5 @@
-// The five samples: loadable by SDL2_mixer, short enough for their moments, free of clicks.
+// The five samples: loadable by SDL, short enough for their moments, free of clicks.
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -26,31 +25,21 @@ struct Limit {
 const Limit kLimits[] = {
     {"Enemy", 80}, {"Shot", 80}, {"Miss", 480}, {"Start", 3000}, {"Gameover", 2500}};
 
-class BundledSound : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
-        ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
-    }
-    static void TearDownTestSuite() {
-        Mix_CloseAudio();
-        SDL_Quit();
-    }
-};
+class BundledSound : public ::testing::Test {};
 
 TEST_F(BundledSound, SamplesLoadAndFitTheirMoments) {
-    int freq = 0, channels = 0;
-    Uint16 format = 0;
-    ASSERT_NE(Mix_QuerySpec(&freq, &format, &channels), 0);
-    const int bytesPerFrame = channels * int(SDL_AUDIO_BITSIZE(format)) / 8;
     for (const Limit& l : kLimits) {
-        Mix_Chunk* chunk = Mix_LoadWAV((kDir + "/Sound/" + l.name + ".wav").c_str());
-        ASSERT_NE(chunk, nullptr) << l.name << ": " << Mix_GetError();
-        const double ms = 1000.0 * chunk->alen / bytesPerFrame / freq;
+        SDL_AudioSpec spec{};
+        Uint8* data = nullptr;
+        Uint32 bytes = 0;
+        ASSERT_NE(SDL_LoadWAV((kDir + "/Sound/" + l.name + ".wav").c_str(), &spec, &data, &bytes),
+                  nullptr)
+            << l.name << ": " << SDL_GetError();
+        const int bytesPerFrame = spec.channels * int(SDL_AUDIO_BITSIZE(spec.format)) / 8;
+        const double ms = 1000.0 * bytes / bytesPerFrame / spec.freq;
         EXPECT_GT(ms, 20) << l.name;
         EXPECT_LE(ms, l.maxMs) << l.name;
-        Mix_FreeChunk(chunk);
+        SDL_FreeWAV(data);
     }
 }
 

@@ -13,9 +13,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "sound/sound.h"
+#include "sound/wav_header.h"
+#include "tests/rig/special_files.h"
 
 namespace zx {
 namespace {
@@ -235,6 +238,65 @@ TEST_F(SdlAudio, StrayCallsAreHarmless) {
     backend.FSOUND_Close();
     backend.FSOUND_Close();
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+// Every sample as a FIFO, a link to /dev/zero, a folder and a file over the
+// size limit: a missing sample each time, so the Enemy's fails the start and
+// any other is silence, and the start answers at once.
+TEST_F(SdlAudio, SpecialFilesInPlaceOfASampleAreMissingSamples) {
+    for (int i = 0; i < kSoundSampleCount; ++i) {
+        const SoundSample slot = SoundSample(i);
+        const std::string file = soundSampleFile(slot);
+        for (const test::SpecialKind kind : test::kSpecialKinds) {
+            const std::string name = file + " as " + test::specialKindName(kind);
+            SCOPED_TRACE(name);
+            std::ifstream valid(dir_ / file, std::ios::binary);
+            std::string head(44, '\0');
+            valid.read(head.data(), 44);  // a valid header first, for the oversized file
+            valid.close();
+            test::makeSpecial((dir_ / file).string(), kind, kMaxSampleFileBytes + 1, head);
+            {
+                const test::HangGuard guard(name);
+                SdlAudioBackend backend(dir_.string());
+                Sound snd(backend, deviceSoundOn_);
+                EXPECT_EQ(snd.Snd_Init(kSoundModeDirectSound), slot != SoundSample::Enemy);
+                for (int j = 0; j < kSoundSampleCount; ++j)
+                    EXPECT_EQ(snd.handle(SoundSample(j)) == nullptr, j == i) << j;
+                snd.Snd_Play(slot);
+                EXPECT_EQ(backend.playingVoices(), 0);
+                snd.Snd_Close();
+            }
+            fs::remove_all(dir_ / file);
+            writeWav(dir_ / file, 100);
+        }
+    }
+}
+
+// A hostile header never reaches SDL: the declared data length must lie in
+// the file; what follows the data chunk is not handed on.
+TEST_F(SdlAudio, ASampleWhoseDataLengthIsNotInTheFileIsRefused) {
+    SdlAudioBackend backend(dir_.string());
+    ASSERT_TRUE(backend.FSOUND_Init(22050, 64, 0));
+    std::string wav;
+    {
+        std::ifstream in(dir_ / "Sound/Shot.wav", std::ios::binary);
+        wav.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    auto load = [&](const std::string& bytes) {
+        std::ofstream(dir_ / "Sound/Test.wav", std::ios::binary) << bytes;
+        SampleHandle h = backend.FSOUND_Sample_Load(-1, "Sound/Test.wav", 0x2000, 0, 0);
+        const bool loaded = h != nullptr;
+        backend.FSOUND_Sample_Free(h);
+        return loaded;
+    };
+    EXPECT_TRUE(load(wav));
+    EXPECT_TRUE(load(wav + "JUNK\xff\xff\xff\x7f")) << "a damaged tail after the data";
+    std::string lying = wav.substr(0, 4096);
+    lying[40] = 0, lying[41] = 0, lying[42] = 0, lying[43] = char(0x80);  // 2 GB of data
+    EXPECT_FALSE(load(lying));
+    EXPECT_FALSE(load(wav.substr(0, wav.size() - 1))) << "a cut data chunk";
+    EXPECT_FALSE(load("RIFF this is not a sound"));
+    backend.FSOUND_Close();
 }
 
 }  // namespace
