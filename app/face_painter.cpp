@@ -90,7 +90,26 @@ static bool drawnIn(const Control& c, const QRect& a) {
            c.rect.y < ay + a.height() && ay < std::int64_t(c.rect.y) + c.rect.h;
 }
 
-void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) {
+void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area,
+                        const QRegion* shape) {
+    const WindowLook& look = face.look();
+    paintRect(painter, face, area, !shape || look.background != look.colourKey);
+    if (!shape) return;
+    // What lies outside the shape is cleared afterwards: cheaper than a clip
+    // region, which turns Qt's plain copies of pictures into blending per span.
+    // Most areas (a segment) lie inside one rectangle of the shape.
+    for (const QRect& r : *shape)
+        if (r.contains(area)) return;
+    const QRegion outside = QRegion(area) - *shape;
+    if (outside.isEmpty()) return;
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
+    painter.setCompositionMode(mode);
+}
+
+void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& area,
+                            bool fillBackground) {
     // Nothing beneath the topmost opaque picture that covers the whole area
     // shows: painting starts there, without the background fill.
     std::size_t first = 0;
@@ -105,7 +124,7 @@ void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area) 
             covered = true;
         }
     }
-    if (!covered) painter.fillRect(area, QColor::fromRgb(face.look().background));
+    if (!covered && fillBackground) painter.fillRect(area, QColor::fromRgb(face.look().background));
 
     // One clip for the area, dropped at the end (a saved state costs more
     // than the painting of a segment); a picture that overhangs its box is

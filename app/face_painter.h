@@ -19,13 +19,18 @@ QImage toQImage(const Picture& p);
 
 class FacePainter {
   public:
-    void paint(QPainter& painter, const Face& face, const QRect& area);
+    // With a shape (a see-through window), only the shape is painted and the
+    // background colour only where it is not the colour key: the rest keeps
+    // what the painter's device holds there (clear, in a see-through window).
+    void paint(QPainter& painter, const Face& face, const QRect& area,
+               const QRegion* shape = nullptr);
     // The whole client area as one image.
     QImage render(const Face& face);
     // The window shape in windowed mode: every pixel not of the colour key.
     QRegion mask(const Face& face);
 
   private:
+    void paintRect(QPainter& painter, const Face& face, const QRect& area, bool fillBackground);
     const QImage& stretched(const Picture& p, QSize size);
     // What painting needs of a picture, worked out once: its pixels as a
     // QImage and, for each tile of kTile x kTile pixels, whether it is all

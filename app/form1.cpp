@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/window_system.h"
 #include "config/gfxinit.h"
 #include "windows/game_menu.h"
 
@@ -21,7 +22,10 @@ TForm1::TForm1(Form1Deps deps)
       deps_(deps),
       device_(deps.clock, deps.random, deps.sound, deps.settings),
       host_(device_.timers, this) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // See-through where the device is not, on every desktop that composes
+    // windows; it must be set before the native window exists. (Not marked
+    // as painting opaque: Qt would then take it for an opaque window.)
+    setAttribute(Qt::WA_TranslucentBackground);
     // The cursor follows the control under the pointer, held button or not.
     setMouseTracking(true);
     setWindowTitle(QString::fromLatin1(kTitle));
@@ -38,9 +42,8 @@ QSize TForm1::screenSize() const {
 }
 
 void TForm1::FormCreate() {
-    // Off-screen until the launch: the window exists but nobody sees it.
-    const QSize screen = screenSize();
-    move(-screen.width(), -screen.height());
+    // The window stays hidden until the launch shows it: no window system
+    // lets a program keep a shown window out of sight.
     // The segment groups and the control table are fixed data of the core.
     FullscreenMode = deps_.settings.ReadBool("FullscreenMode", true);
     menuItem(MenuCommand::Fullscreen)->setChecked(FullscreenMode);
@@ -79,18 +82,23 @@ void TForm1::LoadSkinAndApply() {
 void TForm1::applyShape() {
     const WindowLook& look = device_.face.look();
     setFixedSize(look.clientWidth, look.clientHeight);
+    transparent_ = transparencyForced_ ? *transparencyForced_ : shapeByTransparency();
     if (!look.colourKeyOn) {
+        shape_ = QRegion();
         clearMask();
     } else {
-        // An empty region would mean "no shape" and show the whole window; a
+        // The mask takes the pointer only over the device everywhere, and
+        // cuts the picture where the window's alpha is not looked at. An
+        // empty region would mean "no shape" and show the whole window; a
         // shape that lies outside the window shows none of it.
-        const QRegion shape = painter_.mask(device_.face);
-        setMask(shape.isEmpty() ? QRegion(-1, -1, 1, 1) : shape);
+        shape_ = painter_.mask(device_.face);
+        setMask(shape_.isEmpty() ? QRegion(-1, -1, 1, 1) : shape_);
     }
     update();
 }
 
 void TForm1::centreOnScreen() {
+    if (!programPlacesWindows()) return;
     const QSize screen = screenSize();
     move(std::max(0, (screen.width() - width()) / 2),
          std::max(0, (screen.height() - height()) / 2));
@@ -102,8 +110,18 @@ void TForm1::enterStartupMode() {
     host_.sync();
     device_.state.DeviceMode = mode::Startup;
     device_.Gam_Set_Mode();
+    showPresentation();
     raise();
     activateWindow();
+}
+
+void TForm1::showPresentation() {
+    // The window system's own full-screen state, so that the window manager
+    // or compositor lays the window over everything else.
+    if (FullscreenMode)
+        showFullScreen();
+    else
+        showNormal();
 }
 
 void TForm1::terminate() {
@@ -112,7 +130,6 @@ void TForm1::terminate() {
 }
 
 void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
     // Disabled (key settings open) or left for another window: the release
     // of a held key would go elsewhere.
     if ((event->type() == QEvent::EnabledChange && !isEnabled()) ||
@@ -121,7 +138,10 @@ void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void TForm1::FormActivate() {
+void TForm1::showSplashAtStart() {
+    // The splash is the program's only visible window then, so that every
+    // desktop (Wayland too, where a program cannot take the focus) gives it
+    // the keyboard.
     if (!SplashPending) return;
     SplashPending = false;
     if (splashForm_) {
@@ -140,7 +160,10 @@ void TForm1::lookChanged() {
 
 void TForm1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    painter_.paint(p, device_.face, event->rect());
+    // See-through: the colour key's pixels stay clear; elsewhere (full
+    // screen, a rectangle, or the window shape cutting) painted as designed.
+    const bool cut = transparent_ && device_.face.look().colourKeyOn;
+    painter_.paint(p, device_.face, event->rect(), cut ? &shape_ : nullptr);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

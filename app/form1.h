@@ -46,20 +46,33 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     bool fullscreenMode() const { return FullscreenMode; }
     bool terminationRequested() const { return terminationRequested_; }
 
-    // The splash window, shown at the first activation while SplashPending.
+    // The splash window. While SplashPending, showSplashAtStart brings it to
+    // the front with the keyboard focus (once); the device window itself
+    // stays hidden until the launch shows it.
     void setSplashForm(QWidget* splash) { splashForm_ = splash; }
+    void showSplashAtStart();
     bool SplashPending = true;
 
     // What the splash window's launch asks of the device window.
     bool Snd_Init(int soundMode) override;
     void setSplashScreenTick(bool on) override;
-    // Puts the window's top-left corner at the screen's centre, clamped at 0.
+    // Puts the window's top-left corner at the screen's centre, clamped at 0,
+    // where the platform lets a program place windows.
     void centreOnScreen() override;
+    // Lights the start-up face, then shows the window full screen or normal
+    // and activates it.
     void enterStartupMode() override;
     void terminate() override;
     bool splashScreenTick() const { return splashScreenTick_; }
     // Reloads the skin for the current presentation and reshapes the window.
     void LoadSkinAndApply();
+    // Whether the see-through parts are painted transparent (decided per
+    // skin load from the window system); tests may decide it themselves.
+    bool paintsTransparent() const { return transparent_; }
+    void forceShapeByTransparency(bool on) {
+        transparencyForced_ = on;
+        applyShape();
+    }
 
     const KeyMap& keyMap() const { return keyMap_; }
     // The key settings dialog rebinds the keys and rebuilds the hints.
@@ -103,10 +116,12 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     // Lets go of every device button held by a key or the mouse.
     void releaseHeldInput();
     void FormCreate();
-    void FormActivate();
     void areaChanged(const Rect& r) override;
     void lookChanged() override;
     void applyShape();
+    // Full-screen or normal state of the window, after FullscreenMode.
+    void showPresentation();
+    void leaveFullScreen();
     QSize screenSize() const;
     // The topmost visible control under a point of the client area.
     std::optional<Ctl> controlAt(QPoint p) const;
@@ -123,6 +138,10 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     std::optional<Ctl> pressedImage_;  // the image that took the mouse press
     int DragStartX = 0;
     int DragStartY = 0;
+    bool moveByHand_ = false;  // the window system could not move the window
+    QRegion shape_;            // the windowed shape; empty for a rectangle
+    bool transparent_ = false;
+    std::optional<bool> transparencyForced_;
     bool FullscreenMode = true;
     bool GameMenuOpen = false;
     bool terminationRequested_ = false;

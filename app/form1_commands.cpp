@@ -8,6 +8,7 @@
 #include "app/aux_windows.h"
 #include "app/beeper.h"
 #include "app/form1.h"
+#include "app/window_system.h"
 #include "input/button_dispatch.h"
 #include "windows/shell.h"
 
@@ -109,11 +110,33 @@ void TForm1::pm_10_fullscreenClick() {
         Vid_Display_Game_Menu();
     }
     deps_.settings.WriteBool("FullscreenMode", FullscreenMode);
-    const QSize screen = screenSize();
-    move(-screen.width(), -screen.height());
+    // The window leaves full screen before the skin shrinks it, and enters
+    // it after the skin has sized it to the screen and it stands centred:
+    // window managers give full screen only to a window that may take the
+    // screen's size, and some take it back when a full-screen window moves.
+    const bool shown = isVisible();
+    if (!FullscreenMode && shown) leaveFullScreen();
     LoadSkinAndApply();
     centreOnScreen();
+    if (shown) {
+        showPresentation();
+        activateWindow();
+    }
     // The device itself (mode, game, timers, lit segments) is left as it is.
+}
+
+void TForm1::leaveFullScreen() {
+    // Where the compositor places windows it would leave the device where
+    // full screen began, in a corner: shown anew, it is placed as a new
+    // window (centred, by most compositors).
+    if (programPlacesWindows()) {
+        showNormal();
+        return;
+    }
+    hide();
+    // Told while hidden: a resize of a hidden window forgets the state in
+    // the widget but not in its native window, which would come back full.
+    setWindowState(Qt::WindowNoState);
 }
 
 void TForm1::pm_11_splashscreenClick() {

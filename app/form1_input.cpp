@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <QWindow>
 
 #include "app/form1.h"
 #include "input/button_dispatch.h"
@@ -110,12 +111,20 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
 
 void TForm1::im_backgroundMouseDown(Ctl, QPoint inImage) {
     if (FullscreenMode) return;
+    // The window system moves the window where it can (on Wayland nothing
+    // else can); the press is then its own, so the image lets go of it.
+    QWindow* window = windowHandle();
+    moveByHand_ = !(window && window->startSystemMove());
+    if (!moveByHand_) {
+        pressedImage_.reset();
+        return;
+    }
     DragStartX = inImage.x();
     DragStartY = inImage.y();
 }
 
 void TForm1::im_backgroundMouseMove(Ctl, QPoint inImage) {
-    if (FullscreenMode) return;
+    if (FullscreenMode || !moveByHand_) return;
     // The image moves with the window, so the pointer keeps its place on it.
     move(x() + inImage.x() - DragStartX, y() + inImage.y() - DragStartY);
 }

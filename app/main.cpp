@@ -59,9 +59,8 @@ int main(int argc, char** argv) {
     form1.setShell(&shell);
     if (quitRequested) return 0;
 
-    // The device window is shown (off-screen until the launch) and activated
-    // as the loop starts; its first activation brings the splash to the front.
-    form1.show();
-    form1.activateWindow();
+    // The splash comes to the front with the focus; the device window stays
+    // hidden until the launch shows it (it may have done so already).
+    form1.showSplashAtStart();
     return app.exec();
 }

@@ -82,6 +82,46 @@ void BM_BareClippedDrawImage(benchmark::State& state) {
 }
 BENCHMARK(BM_BareClippedDrawImage)->Unit(benchmark::kMicrosecond);
 
+// The windowed device as the window system's buffer takes it: opaque with
+// the colour key around the device (X11 without a compositor, as before), or
+// see-through, where the buffer is cleared before each paint and only the
+// shape is painted. Arg 0: the whole window; arg 1: one segment change.
+QRect windowedArea(const zx::Face& face, bool segment) {
+    const zx::Rect& r = face[zx::Ctl::im_hero_2].rect;
+    return segment ? QRect(r.x, r.y, r.w, r.h)
+                   : QRect(0, 0, face.look().clientWidth, face.look().clientHeight);
+}
+
+void BM_OpaqueWindowed(benchmark::State& state) {
+    LitFace lit;
+    if (!lit.load(state, 1920, 1080, false)) return;
+    const QRect area = windowedArea(lit.face, state.range(0));
+    zx::FacePainter painter;
+    QImage frame(area.right() + 1, area.bottom() + 1, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&frame);
+        painter.paint(p, lit.face, area);
+    }
+}
+BENCHMARK(BM_OpaqueWindowed)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_SeeThroughWindowed(benchmark::State& state) {
+    LitFace lit;
+    if (!lit.load(state, 1920, 1080, false)) return;
+    const QRect area = windowedArea(lit.face, state.range(0));
+    zx::FacePainter painter;
+    const QRegion shape = painter.mask(lit.face);
+    QImage frame(area.right() + 1, area.bottom() + 1, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&frame);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(area, Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.paint(p, lit.face, area, &shape);
+    }
+}
+BENCHMARK(BM_SeeThroughWindowed)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 void BM_PaintFullScreenFrame(benchmark::State& state) {
     const int w = int(state.range(0)), h = int(state.range(1));
     LitFace lit;
@@ -187,6 +227,8 @@ int main(int argc, char** argv) {
         {"BM_PaintAfterOneSegmentChange", "BM_BareClippedDrawImage"},
         {"BM_PaintFullScreenFrame/1920/1080", "BM_BareFullScreenFrame/1920/1080"},
         {"BM_PaintFullScreenFrame/3840/2160", "BM_BareFullScreenFrame/3840/2160"},
+        {"BM_SeeThroughWindowed/0", "BM_OpaqueWindowed/0"},
+        {"BM_SeeThroughWindowed/1", "BM_OpaqueWindowed/1"},
     };
     for (const auto& [program, bare] : ratios) {
         const auto a = reporter.times.find(program), b = reporter.times.find(bare);

@@ -9,9 +9,16 @@ constexpr std::array<const char*, kSoundSampleCount> kSampleFiles = {
 };
 }  // namespace
 
+// The drivers by the names the platform knows them by. On Linux the first
+// lets SDL choose (PipeWire, PulseAudio or ALSA), the second asks for ALSA.
 const std::array<const char*, 3> kSoundModeNames = {
+#if defined(_WIN32)
     "Microsoft DirectSound",
     "Windows MultiMedia",
+#else
+    "Default sound output",
+    "ALSA",
+#endif
     "(no sound)",
 };
 

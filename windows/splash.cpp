@@ -302,7 +302,7 @@ void TSplashForm::changeEvent(QEvent* event) {
 
 void TSplashForm::closeEvent(QCloseEvent* event) {
     // Closing the window before the launch would leave the program running
-    // with nothing on screen (the device window is still parked off-screen),
+    // with nothing on screen (the device window is still hidden),
     // so it ends the program as Escape does.
     if (!launched_) host_.terminate();
     event->accept();

@@ -110,6 +110,9 @@ TEST_F(DeviceEndToEnd, DraggingTheCaseMovesTheWindow) {
     x.tool("xdotool",
            {"mousemove", "--sync", QString::number(grab.x()), QString::number(grab.y())});
     x.tool("xdotool", {"mousedown", "1"});
+    // A hand rests a moment on the case before it moves: a window manager
+    // takes the move over from the press.
+    QThread::msleep(300);
     for (int i = 1; i <= 5; ++i)
         x.tool("xdotool", {"mousemove", "--sync", QString::number(grab.x() + 10 * i),
                            QString::number(grab.y() + 6 * i)});

@@ -59,6 +59,9 @@ TEST_F(FullscreenTest, SwitchingBackAndForthKeepsTheGameAndReshapesTheWindow) {
         EXPECT_EQ(form->menuItem(MenuCommand::Fullscreen)->isChecked(), full);
         EXPECT_EQ(settings.readText("FullscreenMode"), full ? "1" : "0");
         EXPECT_EQ(form->geometry(), full ? QRect(QPoint(0, 0), screen()) : QRect(centred, face));
+        // The window system's own full-screen state, not a window of the screen's size.
+        EXPECT_EQ(bool(form->windowState() & Qt::WindowFullScreen), full);
+        EXPECT_TRUE(form->isVisible());
         EXPECT_EQ(form->mask().isEmpty(), full);
         if (!full) {
             EXPECT_FALSE(form->mask().contains(QPoint(5, 5)));

@@ -21,16 +21,18 @@ namespace {
 
 using Form1Test = Form1Rig;
 
-TEST_F(Form1Test, StaysOffScreenUntilTheLaunchThenCentres) {
+TEST_F(Form1Test, StaysHiddenUntilTheLaunchThenShowsCentred) {
     settings.WriteBool("FullscreenMode", false);
     writeConfig(skin);
     auto form = create();
-    form->show();
-    EXPECT_EQ(form->pos(), QPoint(-screen().width(), -screen().height()));
+    QApplication::processEvents();
+    EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->device().face[Ctl::im_hero_1].visible);
     EXPECT_EQ(form->size(), QSize(542, 359));
     form->centreOnScreen();
     form->enterStartupMode();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowState() & Qt::WindowFullScreen, 0);
     EXPECT_EQ(form->pos(), QPoint((screen().width() - 542) / 2, (screen().height() - 359) / 2));
     EXPECT_TRUE(form->device().face[Ctl::im_hero_1].visible);
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -69,6 +71,38 @@ TEST_F(Form1Test, CursorFollowsTheControlUnderThePointerWithoutAHeldButton) {
     for (const auto& c : cases) {
         mouse(*form, QEvent::MouseMove, c.at, Qt::NoButton, Qt::NoButton);
         EXPECT_EQ(form->cursor().shape(), c.cursor) << c.at.x();
+    }
+}
+
+// The offscreen platform cannot move windows itself, as bare X cannot: the
+// window follows the pointer by hand there.
+TEST_F(Form1Test, DraggingTheCaseMovesTheWindowWhereTheWindowSystemCannot) {
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    auto form = create();
+    Device& dev = form->device();
+    placeButtons(dev.face);
+    form->show();
+    form->move(100, 80);
+    const struct {
+        QPoint press;
+        bool moves;
+        const char* what;
+    } cases[] = {
+        {{30, 200}, true, "the case"},
+        {{210, 30}, false, "the TIME button"},
+        {{30, 200}, true, "the case again: the drag before let go of the press"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QPoint start = form->pos();
+        mouse(*form, QEvent::MouseButtonPress, c.press, Qt::LeftButton, Qt::LeftButton);
+        EXPECT_EQ(dev.face[Ctl::btn_time_down].visible, !c.moves);
+        mouse(*form, QEvent::MouseMove, c.press + QPoint(15, 9), Qt::NoButton, Qt::LeftButton);
+        mouse(*form, QEvent::MouseButtonRelease, c.press + QPoint(15, 9), Qt::LeftButton,
+              Qt::NoButton);
+        EXPECT_EQ(form->pos(), c.moves ? start + QPoint(15, 9) : start);
+        EXPECT_FALSE(dev.face[Ctl::btn_time_down].visible);
     }
 }
 
@@ -113,6 +147,47 @@ TEST_F(Form1Test, WindowedShapeCutsAwayTheColourKey) {
     EXPECT_FALSE(shape.contains(QPoint(5, 5)));
     EXPECT_TRUE(shape.contains(QPoint(30, 30)));
     EXPECT_TRUE(shape.contains(QPoint(105, 105)));
+}
+
+TEST_F(Form1Test, SeeThroughWindowPaintsOnlyTheDeviceAndFullScreenStaysOpaque) {
+    // The case with a half-transparent rim along its top edge.
+    QImage bg(542, 359, QImage::Format_ARGB32);
+    bg.fill(QColor(255, 0, 255));
+    QPainter p(&bg);
+    p.fillRect(20, 20, 500, 319, QColor(40, 60, 80));
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(20, 20, 500, 2, QColor(40, 60, 80, 128));
+    p.end();
+    bg.save(dir.filePath("Graphics/Skin/bg.png"));
+    settings.WriteBool("FullscreenMode", false);
+    writeConfig(skin);
+    auto form = create();
+    const struct {
+        bool transparent;
+        QRgb corner, rim, body;
+    } cases[] = {
+        // The window shape cuts: painted as designed, the key fills the corner
+        // and shows through the rim.
+        {false, qRgb(255, 0, 255), qRgb(147, 30, 167), qRgb(40, 60, 80)},
+        {true, 0, qPremultiply(qRgba(40, 60, 80, 128)), qRgb(40, 60, 80)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.transparent);
+        form->forceShapeByTransparency(c.transparent);
+        EXPECT_EQ(form->paintsTransparent(), c.transparent);
+        const QImage look =
+            form->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(look.pixel(5, 5), c.corner);
+        EXPECT_NEAR(qAlpha(look.pixel(100, 20)), qAlpha(c.rim), 1);
+        EXPECT_NEAR(qRed(look.pixel(100, 20)), qRed(c.rim), 2);
+        EXPECT_EQ(look.pixel(100, 200), c.body);
+        EXPECT_FALSE(form->mask().contains(QPoint(5, 5)))
+            << "the mask still takes no pointer there";
+    }
+    form->pm_10_fullscreenClick();
+    const QImage full = form->grab().toImage();
+    EXPECT_EQ(qAlpha(full.pixel(0, 0)), 255);
+    EXPECT_EQ(qAlpha(full.pixel(full.width() - 1, full.height() - 1)), 255);
 }
 
 // Hand-edited extremes: the window answers with a bounded size and shape,
@@ -191,26 +266,43 @@ TEST_F(Form1Test, ReadsTheHighScores) {
     EXPECT_EQ(form->device().game.state.HiScoreB, 0);
 }
 
-TEST_F(Form1Test, FirstActivationShowsTheSplashOnlyOnce) {
+TEST_F(Form1Test, TheSplashIsShownAtStartOnlyOnceAndAloneWithTheFocus) {
     writeConfig(skin);
     auto form = create();
     QWidget splash;
     QWidget other;
     form->setSplashForm(&splash);
+    form->showSplashAtStart();
+    QApplication::processEvents();
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_TRUE(splash.isActiveWindow());
+    EXPECT_FALSE(form->isVisible()) << "the device window shows only at the launch";
+    EXPECT_FALSE(form->SplashPending);
+    // Neither a second call nor the device window's activations bring it back.
+    splash.hide();
+    form->showSplashAtStart();
     auto activate = [](QWidget& w) {
         w.show();
         w.activateWindow();
         QApplication::setActiveWindow(&w);
         QApplication::processEvents();
     };
-    activate(*form);
-    EXPECT_TRUE(splash.isVisible());
-    EXPECT_FALSE(form->SplashPending);
-    splash.hide();
     activate(other);
     activate(*form);
     EXPECT_TRUE(form->isActiveWindow());
     EXPECT_FALSE(splash.isVisible());
+}
+
+TEST_F(Form1Test, StartInFullScreenModeTakesTheWindowSystemsFullScreenState) {
+    writeConfig(skin);
+    auto form = create();
+    ASSERT_TRUE(form->fullscreenMode());
+    EXPECT_FALSE(form->isVisible());
+    form->centreOnScreen();
+    form->enterStartupMode();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(form->geometry(), QRect(QPoint(0, 0), screen()));
 }
 
 TEST_F(Form1Test, ClosingTheWindowReleasesSound) {

@@ -59,6 +59,13 @@ for pkg in fonts-liberation libsdl2-mixer-2.0-0; do
   [[ $depends == *" $pkg "* ]] || error "Depends lacks $pkg"
 done
 
+# Recommended: the shell's "open", and Qt's Wayland plugin for a native
+# Wayland window.
+recommends=" $(dpkg-deb -f "$deb" Recommends | sed 's/([^)]*)//g; s/[,|]/ /g') "
+for pkg in xdg-utils qt6-wayland; do
+  [[ $recommends == *" $pkg "* ]] || error "Recommends lacks $pkg"
+done
+
 echo "$(basename "$deb"): Installed-Size $(dpkg-deb -f "$deb" Installed-Size) KiB"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 exit $fail

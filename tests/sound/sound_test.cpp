@@ -170,12 +170,23 @@ TEST(SoundPlay, TheDeviceSwitchGatesPlayAndSilenceAndIsReadAtEachRequest) {
 }
 
 TEST(SoundModes, DriverTextsMapExactlyToTheirPositions) {
-    EXPECT_EQ(soundModeFromText("Microsoft DirectSound"), kSoundModeDirectSound);
-    EXPECT_EQ(soundModeFromText("Windows MultiMedia"), kSoundModeWinMM);
-    EXPECT_EQ(soundModeFromText("(no sound)"), kSoundModeNone);
-    for (const char* other : {"", "windows multimedia", "(No Sound)", " Microsoft DirectSound"}) {
-        EXPECT_EQ(soundModeFromText(other), kSoundModeUnset) << other;
+#if defined(_WIN32)
+    const char* const names[] = {"Microsoft DirectSound", "Windows MultiMedia", "(no sound)"};
+    const char* const others[] = {"", "windows multimedia", "(No Sound)", " Microsoft DirectSound",
+                                  "ALSA"};
+#else
+    // The stored numbers stay those of the Windows names: 0 is the system's
+    // default output, 1 is ALSA.
+    const char* const names[] = {"Default sound output", "ALSA", "(no sound)"};
+    const char* const others[] = {
+        "", "alsa", "(No Sound)", " ALSA", "Microsoft DirectSound", "Windows MultiMedia"};
+#endif
+    const int modes[] = {kSoundModeDirectSound, kSoundModeWinMM, kSoundModeNone};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_STREQ(kSoundModeNames[i], names[i]) << i;
+        EXPECT_EQ(soundModeFromText(names[i]), modes[i]) << names[i];
     }
+    for (const char* other : others) EXPECT_EQ(soundModeFromText(other), kSoundModeUnset) << other;
 }
 
 }  // namespace

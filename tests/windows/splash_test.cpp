@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "sound/sound.h"
 #include "tests/windows/splash_rig.h"
 
 namespace zx::test {
@@ -48,6 +49,25 @@ TEST_F(SplashTest, FirstStartIsCentredWithNoDriverAndOnlyTheGreyPlay) {
     EXPECT_TRUE(bluePlayShows(f));
     pick(-1);
     EXPECT_TRUE(greyPlayShows(f));
+}
+
+TEST_F(SplashTest, DriverListNamesThePlatformsOutputsAtTheStoredPositions) {
+#ifdef Q_OS_WIN
+    const QStringList names = {"Microsoft DirectSound", "Windows MultiMedia", "(no sound)"};
+#else
+    const QStringList names = {"Default sound output", "ALSA", "(no sound)"};
+#endif
+    for (int mode = 0; mode < 3; ++mode) {
+        log.clear();
+        store.mem.writeText("SoundMode", std::to_string(mode));
+        TSplashForm& f = createActive();
+        ASSERT_EQ(f.cb_sound->count(), 3);
+        EXPECT_EQ(f.cb_sound->itemText(mode), names[mode]);
+        EXPECT_EQ(f.cb_sound->currentText(), names[mode]);
+        f.btn_playClick();  // the same number goes back and into the sound start
+        EXPECT_THAT(log, ::testing::Contains("SoundMode=" + std::to_string(mode)));
+        EXPECT_THAT(log, ::testing::Contains("Snd_Init " + std::to_string(mode)));
+    }
 }
 
 TEST_F(SplashTest, TabMovesBetweenTheDriverListAndTheCheckBoxOnly) {
@@ -112,7 +132,7 @@ TEST_F(SplashTest, StoredDriverIsShownSelectedWhileTickedAndRewrittenAtLaunch) {
     store.mem.writeText("SoundMode", "1");
     TSplashForm& f = createActive();
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(f.cb_sound->currentText(), "Windows MultiMedia");
+    EXPECT_EQ(f.cb_sound->currentText(), QString::fromLatin1(kSoundModeNames[1]));
     EXPECT_TRUE(bluePlayShows(f));
     f.btn_playClick();
     EXPECT_THAT(log, ElementsAre("SoundMode=1", "Snd_Init 1", "SplashScreen=1", "tick on", "centre",
