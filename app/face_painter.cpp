@@ -2,6 +2,9 @@
 #include "app/face_painter.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "config/gfxinit.h"
 
 namespace zx {
 
@@ -14,15 +17,39 @@ QImage toQImage(const Picture& p) {
 
 static QRect qrect(const Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
 
-const QImage& FacePainter::stretched(const Picture& p, QSize size) {
-    if (stretchedFrom_ != &p || stretched_.size() != size) {
-        stretched_ = toQImage(p).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+FacePainter::FacePainter() : twins_(kMaxFacePixels) {}
+
+const QImage& FacePainter::stretched(const Picture& p, const QImage& source, QSize size) {
+    if (stretchedFrom_ != &p || stretched_.size() != size ||
+        stretchedSource_ != source.cacheKey()) {
+        stretched_ = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         stretchedFrom_ = &p;
+        stretchedSource_ = source.cacheKey();
     }
     return stretched_;
 }
 
-const FacePainter::Seen& FacePainter::seen(const PictureRef& p) {
+void FacePainter::releaseTwins() {
+    for (auto& [key, s] : seen_) {
+        s.twinLooked = false;
+        s.twin = QImage();
+    }
+    twins_.clear();
+    stretchedFrom_ = nullptr;
+    stretched_ = QImage();
+}
+
+const QImage& FacePainter::twinOf(const PictureRef& p, const Face& face) {
+    Seen& s = seen(p);
+    if (!s.twinLooked) {
+        s.twinLooked = true;
+        if (const Picture* twin = twins_.twinOf(p, facePicturePixels(face)))
+            s.twin = toQImage(*twin);
+    }
+    return s.twin;
+}
+
+FacePainter::Seen& FacePainter::seen(const PictureRef& p) {
     auto it = seen_.find(p.get());
     // While the remembered picture lives, no other can share its address; a
     // picture freed and another made there is looked at anew.
@@ -110,11 +137,14 @@ void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area,
 
 void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& area,
                             bool fillBackground) {
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    // Screen pixels one to one with picture pixels: the plain copies below.
+    const bool oneToOne = ratio == 1.0 && face.look().device.unscaled();
     // Nothing beneath the topmost opaque picture that covers the whole area
     // shows: painting starts there, without the background fill.
     std::size_t first = 0;
     bool covered = false;
-    for (std::size_t i = kDrawingOrder.size(); i-- > 0 && !covered;) {
+    for (std::size_t i = kDrawingOrder.size(); oneToOne && i-- > 0 && !covered;) {
         const Control& c = face[kDrawingOrder[i]];
         if (!drawnIn(c, area)) continue;
         const QRect landed = pictureBox(kDrawingOrder[i], c);
@@ -130,6 +160,12 @@ void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& ar
     // than the painting of a segment); a picture that overhangs its box is
     // cut to the box through its source rectangle instead.
     painter.setClipRect(area);
+    if (!oneToOne) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (Ctl id : kDrawingOrder) paintScaled(painter, face, id, ratio, area);
+        painter.setClipping(false);
+        return;
+    }
     for (std::size_t i = first; i < kDrawingOrder.size(); ++i) {
         const Ctl id = kDrawingOrder[i];
         const Control& c = face[id];
@@ -137,7 +173,8 @@ void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& ar
         const QRect landed = pictureBox(id, c);
         const QRect box = qrect(c.rect);
         if (c.stretch) {
-            painter.drawImage(landed.topLeft(), stretched(*c.picture, landed.size()));
+            painter.drawImage(landed.topLeft(),
+                              stretched(*c.picture, seen(c.picture).image, landed.size()));
         } else if (box.contains(landed)) {
             // A picture with nothing to show in the area costs nothing.
             const Seen& pic = seen(c.picture);
@@ -153,16 +190,87 @@ void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& ar
     painter.setClipping(false);
 }
 
-QImage FacePainter::render(const Face& face) {
+void FacePainter::paintScaled(QPainter& painter, const Face& face, Ctl id, qreal ratio,
+                              const QRect& area) {
+    const Control& c = face[id];
+    const DeviceView& view = face.look().device;
+    const bool device = isDeviceControl(id) && !view.unscaled();
+    Control onWindow = c;  // where it lands on the window, for the test against the area
+    if (device) view.covered(onWindow.rect.x, onWindow.rect.y, onWindow.rect.w, onWindow.rect.h);
+    if (!drawnIn(onWindow, area)) return;
+    const auto toWindow = [&](const QRect& r) {
+        if (!device) return QRectF(r);
+        const RectF w = view.toWindow(r.x(), r.y(), r.width(), r.height());
+        return QRectF(w.x, w.y, w.w, w.h);
+    };
+    // Screen pixels per picture pixel decide whether the twin is worth drawing.
+    const qreal density = ratio * (device ? view.scale : 1.0);
+    const QImage* source = &seen(c.picture).image;
+    int factor = 1;
+    if (ratio > 1.0 || density > 1.5) {
+        if (const QImage& twin = twinOf(c.picture, face); !twin.isNull()) {
+            source = &twin;
+            factor = 2;
+        }
+    }
+    const QRect landed = pictureBox(id, c);
+    if (c.stretch && !device) {
+        // Scaled once to the screen pixels it covers, then copied.
+        const QSize pixels(int(std::ceil(landed.width() * ratio)),
+                           int(std::ceil(landed.height() * ratio)));
+        painter.drawImage(QRectF(landed), stretched(*c.picture, *source, pixels));
+        return;
+    }
+    if (c.stretch) {
+        painter.drawImage(toWindow(landed), *source);
+        return;
+    }
+    const QRect shown = landed.intersected(qrect(c.rect));
+    if (shown.isEmpty()) return;
+    const QRectF from(QPointF(shown.topLeft() - landed.topLeft()) * factor,
+                      QSizeF(shown.size()) * factor);
+    painter.drawImage(toWindow(shown), *source, from);
+}
+
+QImage FacePainter::render(const Face& face, qreal pixelRatio) {
     const WindowLook& look = face.look();
-    QImage frame(look.clientWidth, look.clientHeight, QImage::Format_RGB32);
+    QImage frame(int(std::ceil(look.clientWidth * pixelRatio)),
+                 int(std::ceil(look.clientHeight * pixelRatio)), QImage::Format_RGB32);
+    frame.setDevicePixelRatio(pixelRatio);
     QPainter painter(&frame);
-    paint(painter, face, frame.rect());
+    paint(painter, face, QRect(0, 0, look.clientWidth, look.clientHeight));
     painter.end();
     return frame;
 }
 
-QRegion FacePainter::mask(const Face& face) {
+namespace {
+
+// A band painted at a pixel ratio, brought back to window pixels: a window
+// pixel is of the key colour when any screen pixel it covers is.
+QImage keyedAtWindowPixels(const QImage& band, QSize size, qreal ratio, QRgb key) {
+    QImage out(size, QImage::Format_RGB32);
+    const QRgb other = (~key & 0x00FFFFFFu) | 0xFF000000u;
+    for (int v = 0; v < size.height(); ++v) {
+        const int y0 = int(std::floor(v * ratio));
+        const int y1 = std::min(band.height(), int(std::ceil((v + 1) * ratio)));
+        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(v));
+        for (int u = 0; u < size.width(); ++u) {
+            const int x0 = int(std::floor(u * ratio));
+            const int x1 = std::min(band.width(), int(std::ceil((u + 1) * ratio)));
+            bool keyed = false;
+            for (int y = y0; y < y1 && !keyed; ++y) {
+                const QRgb* row = reinterpret_cast<const QRgb*>(band.constScanLine(y));
+                for (int x = x0; x < x1 && !keyed; ++x) keyed = row[x] == key;
+            }
+            line[u] = keyed ? key : other;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+QRegion FacePainter::mask(const Face& face, qreal pixelRatio) {
     const WindowLook& look = face.look();
     const QRect client(0, 0, look.clientWidth, look.clientHeight);
     // Only pictures can hold a colour other than the key when the background
@@ -173,25 +281,34 @@ QRegion FacePainter::mask(const Face& face) {
     } else {
         for (Ctl id : kDrawingOrder) {
             const Control& c = face[id];
-            if (c.visible && c.picture && !c.rect.empty()) bounds |= qrect(c.rect);
+            if (!c.visible || !c.picture || c.rect.empty()) continue;
+            Rect r = c.rect;
+            if (isDeviceControl(id)) look.device.covered(r.x, r.y, r.w, r.h);
+            bounds |= qrect(r);
         }
         bounds &= client;
     }
     // Rendered a band of rows at a time, so a large window needs no frame of
     // its own size.
     constexpr int kBandRows = 64;
+    const QRgb key = look.colourKey | 0xFF000000u;
     QRegion shape;
     QImage band;
     for (int y = bounds.top(); y <= bounds.bottom(); y += kBandRows) {
         const QRect area(bounds.left(), y, bounds.width(),
                          std::min(kBandRows, bounds.bottom() + 1 - y));
-        if (band.size() != area.size()) band = QImage(area.size(), QImage::Format_RGB32);
+        const QSize pixels(int(std::ceil(area.width() * pixelRatio)),
+                           int(std::ceil(area.height() * pixelRatio)));
+        if (band.size() != pixels) band = QImage(pixels, QImage::Format_RGB32);
+        band.setDevicePixelRatio(pixelRatio);
         QPainter painter(&band);
         painter.translate(-area.topLeft());
         paint(painter, face, area);
         painter.end();
+        const QImage keyed =
+            pixelRatio == 1.0 ? band : keyedAtWindowPixels(band, area.size(), pixelRatio, key);
         const QBitmap bits =
-            QBitmap::fromImage(band.createMaskFromColor(look.colourKey, Qt::MaskInColor));
+            QBitmap::fromImage(keyed.createMaskFromColor(look.colourKey, Qt::MaskInColor));
         shape += QRegion(bits).translated(area.topLeft());
     }
     return shape;

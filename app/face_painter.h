@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "config/twin_picture.h"
 #include "display/face.h"
 
 namespace zx {
@@ -17,21 +18,34 @@ namespace zx {
 // A view of a picture's pixels as a QImage, without copying them.
 QImage toQImage(const Picture& p);
 
+// Paints at the pixel density of the painter's device (a window's device
+// pixel ratio, or a QImage's) and at the face's device scale: where a picture
+// pixel covers more than one screen pixel its sharper twin is drawn if it has
+// one, and anything not drawn one to one is scaled smoothly, never
+// pixel-doubled. Coordinates stay the face's own.
 class FacePainter {
   public:
+    FacePainter();
     // With a shape (a see-through window), only the shape is painted and the
     // background colour only where it is not the colour key: the rest keeps
     // what the painter's device holds there (clear, in a see-through window).
     void paint(QPainter& painter, const Face& face, const QRect& area,
                const QRegion* shape = nullptr);
-    // The whole client area as one image.
-    QImage render(const Face& face);
+    // The whole client area as one image, at a pixel ratio.
+    QImage render(const Face& face, qreal pixelRatio = 1.0);
     // The window shape in windowed mode: every pixel not of the colour key.
-    QRegion mask(const Face& face);
+    // Above a pixel ratio of 1 a window pixel belongs to the shape only when
+    // none of the screen pixels it covers is of the colour key.
+    QRegion mask(const Face& face, qreal pixelRatio = 1.0);
+    // Lets go of the twins, before the face's pictures are replaced.
+    void releaseTwins();
 
   private:
     void paintRect(QPainter& painter, const Face& face, const QRect& area, bool fillBackground);
-    const QImage& stretched(const Picture& p, QSize size);
+    // Paints one visible control when the painting is not one to one.
+    void paintScaled(QPainter& painter, const Face& face, Ctl id, qreal ratio, const QRect& area);
+    // The backdrop stretched to a size in screen pixels, from the picture or its twin.
+    const QImage& stretched(const Picture& p, const QImage& source, QSize size);
     // What painting needs of a picture, worked out once: its pixels as a
     // QImage and, for each tile of kTile x kTile pixels, whether it is all
     // opaque, all clear or mixed.
@@ -40,17 +54,24 @@ class FacePainter {
         static constexpr std::uint8_t kOpaque = 1, kClear = 2;
         std::weak_ptr<const Picture> picture;
         QImage image;
+        bool twinLooked = false;
+        QImage twin;  // a view of the twin's pixels; null: none
         int tilesWide = 0;
         std::vector<std::uint8_t> tiles;
         // True when every tile under r (in picture coordinates) is of the kind.
         bool all(const QRect& r, std::uint8_t kind) const;
     };
-    const Seen& seen(const PictureRef& p);
+    Seen& seen(const PictureRef& p);
+    // The twin of a picture, decoded on first need; null when it has none.
+    const QImage& twinOf(const PictureRef& p, const Face& face);
+    QRegion maskAt(const Face& face, qreal pixelRatio);
 
     // The stretched backdrop is scaled once, not on every paint.
     const Picture* stretchedFrom_ = nullptr;
+    qint64 stretchedSource_ = 0;
     QImage stretched_;
     std::unordered_map<const Picture*, Seen> seen_;
+    TwinCache twins_;
 };
 
 }  // namespace zx

@@ -65,6 +65,7 @@ void TForm1::LoadSkinAndApply() {
     ctx.screenWidth = screen.width();
     ctx.screenHeight = screen.height();
     ctx.fullscreen = FullscreenMode;
+    painter_.releaseTwins();
     const SkinResult result = LoadSkin(device_.face, ctx);
     // The in-game menu's picture is decoded once full-screen mode needs it:
     // its button exists only there.
@@ -91,7 +92,8 @@ void TForm1::applyShape() {
         // cuts the picture where the window's alpha is not looked at. An
         // empty region would mean "no shape" and show the whole window; a
         // shape that lies outside the window shows none of it.
-        shape_ = painter_.mask(device_.face);
+        shapeRatio_ = devicePixelRatio();
+        shape_ = painter_.mask(device_.face, shapeRatio_);
         setMask(shape_.isEmpty() ? QRegion(-1, -1, 1, 1) : shape_);
     }
     update();

@@ -142,6 +142,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     QRegion shape_;            // the windowed shape; empty for a rectangle
     bool transparent_ = false;
     std::optional<bool> transparencyForced_;
+    qreal shapeRatio_ = 1.0;  // the pixel ratio the window shape was worked out for
     bool FullscreenMode = true;
     bool GameMenuOpen = false;
     bool terminationRequested_ = false;

@@ -19,7 +19,9 @@ std::optional<Ctl> TForm1::controlAt(QPoint p) const {
     for (auto it = kDrawingOrder.rbegin(); it != kDrawingOrder.rend(); ++it) {
         const Control& c = device_.face[*it];
         if (!c.visible || c.rect.empty() || *it == Ctl::im_backdrop) continue;
-        if (QRect(c.rect.x, c.rect.y, c.rect.w, c.rect.h).contains(p)) return *it;
+        // A scaled device's controls are hit where they are drawn.
+        const DeviceView view = isDeviceControl(*it) ? device_.face.look().device : DeviceView{};
+        if (view.hits(c.rect.x, c.rect.y, c.rect.w, c.rect.h, p.x(), p.y())) return *it;
     }
     return std::nullopt;
 }
@@ -45,6 +47,10 @@ bool TForm1::event(QEvent* e) {
             QToolTip::showText(help->globalPos(), QString::fromStdString(hint), this);
         return true;
     }
+    // On a screen of another pixel ratio the shape is worked out anew.
+    if (e->type() == QEvent::ScreenChangeInternal && device_.face.look().colourKeyOn &&
+        devicePixelRatio() != shapeRatio_)
+        applyShape();
     return QWidget::event(e);
 }
 

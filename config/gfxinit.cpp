@@ -9,6 +9,8 @@
 
 #include "config/ini_file.h"
 #include "config/picture_decoder.h"
+#include "config/scale_setting.h"
+#include "config/twin_picture.h"
 
 namespace zx {
 
@@ -32,10 +34,6 @@ int clampedSum(std::int64_t a, std::int64_t b) {
     return int(std::clamp<std::int64_t>(a + b, INT32_MIN, INT32_MAX));
 }
 
-// All pictures of the face together hold at most this many pixels (256 MiB):
-// an 8K backdrop and a face, but not a hundred 8K pictures.
-constexpr std::int64_t kMaxFacePixels = std::int64_t(1) << 26;
-
 // Pixels held by every control but c, each shared picture counted once.
 std::int64_t pixelsHeldBesides(const Face& face, Ctl c) {
     std::vector<const Picture*> seen;
@@ -50,15 +48,19 @@ std::int64_t pixelsHeldBesides(const Face& face, Ctl c) {
 }
 
 // Decodes path into control c. A bitmap in a transparent control loses the
-// colour of its lower-left pixel. Returns the decoder's message on failure,
-// leaving the control's previous picture.
+// colour of its lower-left pixel. The picture remembers where its sharper
+// twin would be; the twin is not looked for here. Returns the decoder's
+// message on failure, leaving the control's previous picture.
 std::string loadPicture(Face& face, Ctl c, const std::string& path) {
     DecodeResult r = decodePictureFile(path, kMaxFacePixels - pixelsHeldBesides(face, c));
     if (!r.ok()) return r.error;
-    PictureRef pic = r.picture;
-    if (r.format == PictureFormat::Bmp && isTransparentControl(c))
-        pic = withLowerLeftTransparent(pic);
-    face.setPicture(c, std::move(pic));
+    Picture& pic = *r.picture;
+    if (r.format == PictureFormat::Bmp && isTransparentControl(c)) {
+        clearLowerLeftColour(pic);
+        pic.twinKeyed = true;
+    }
+    pic.twinPath = twinPathOf(path);
+    face.setPicture(c, std::move(r.picture));
     return {};
 }
 
@@ -84,6 +86,12 @@ void fitWindowSize(int& width, int& height) {
     height = std::min(height, kMaxImageSide);
     if (std::int64_t(width) * height > kMaxImagePixels) height = int(kMaxImagePixels / width);
 }
+
+}  // namespace
+
+std::int64_t facePicturePixels(const Face& face) { return pixelsHeldBesides(face, Ctl(-1)); }
+
+namespace {
 
 SkinResult loadError(std::string message) { return {SkinStatus::LoadError, std::move(message)}; }
 
@@ -112,8 +120,14 @@ SkinResult loadFullscreenLook(Face& face, const IniFile& ini, const SkinContext&
     const int faceH = face.look().clientHeight;
     int screenW = ctx.screenWidth, screenH = ctx.screenHeight;
     fitWindowSize(screenW, screenH);
-    offX = iniOffset(ini.readString("Fullscreen", "GameOffsetX", "Center"), screenW, faceW);
-    offY = iniOffset(ini.readString("Fullscreen", "GameOffsetY", "Center"), screenH, faceH);
+    // The device may be drawn larger; its offsets are where it lands then.
+    const double scale = resolveScale(parseScaleSetting(ini.value("Fullscreen", "Scale")), screenW,
+                                      screenH, faceW, faceH);
+    offX =
+        scaledOffset(ini.readString("Fullscreen", "GameOffsetX", "Center"), screenW, faceW, scale);
+    offY =
+        scaledOffset(ini.readString("Fullscreen", "GameOffsetY", "Center"), screenH, faceH, scale);
+    face.setDeviceView({scale, offX, offY});
 
     face.setClientSize(screenW, screenH);
 
@@ -188,6 +202,7 @@ SkinResult applySkin(Face& face, const IniFile& ini, const SkinContext& ctx) {
         if (!key.ok()) return loadError(key.error);
         face.setBackground(key.argb);
         face.setColourKey(true, key.argb);
+        face.setDeviceView({});
         face.setVisible(Ctl::im_backdrop, false);
         face.setVisible(Ctl::im_backdrop_logo, false);
     } else if (SkinResult r = loadFullscreenLook(face, ini, ctx, offX, offY); !r.ok()) {
@@ -243,6 +258,7 @@ ManualPages LoadManualPages(const ManualLayout& layout) {
             m.error = r.error;
             break;
         }
+        r.picture->twinPath = twinPathOf(path);
         m.pages[n - 1] = std::move(r.picture);
     }
     return m;

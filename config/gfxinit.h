@@ -2,11 +2,20 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "display/face.h"
 
 namespace zx {
+
+// All pictures of the face together hold at most this many pixels (256 MiB):
+// an 8K backdrop and a face, but not a hundred 8K pictures. The sharper
+// twins decoded for drawing count against the same budget.
+inline constexpr std::int64_t kMaxFacePixels = std::int64_t(1) << 26;
+
+// The pixels the face's pictures hold, each shared picture counted once.
+std::int64_t facePicturePixels(const Face& face);
 
 inline constexpr const char* kConfigMissingMessage =
     "Configuration file (Config.ini) not found. Please reinstall the game.";

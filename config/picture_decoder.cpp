@@ -85,12 +85,17 @@ DecodeResult decodePictureFile(const std::string& path, std::int64_t maxPixels) 
 
 PictureRef withLowerLeftTransparent(const PictureRef& picture) {
     if (!picture || picture->width <= 0 || picture->height <= 0) return picture;
-    const std::uint32_t key = picture->pixel(0, picture->height - 1);
     auto out = std::make_shared<Picture>(*picture);
-    out->opaque = false;
-    for (auto& p : out->pixels)
-        if (p == key) p = 0;
+    clearLowerLeftColour(*out);
     return out;
+}
+
+void clearLowerLeftColour(Picture& picture) {
+    if (picture.width <= 0 || picture.height <= 0) return;
+    const std::uint32_t key = picture.pixel(0, picture.height - 1);
+    picture.opaque = false;
+    for (auto& p : picture.pixels)
+        if (p == key) p = 0;
 }
 
 }  // namespace zx

@@ -12,8 +12,8 @@ namespace zx {
 enum class PictureFormat { None, Png, Jpeg, Bmp };
 
 struct DecodeResult {
-    PictureRef picture;  // null on failure
-    std::string error;   // the message to show the user on failure
+    std::shared_ptr<Picture> picture;  // null on failure; the caller's own until shared
+    std::string error;                 // the message to show the user on failure
     PictureFormat format = PictureFormat::None;
     bool ok() const { return picture != nullptr; }
 };
@@ -45,6 +45,8 @@ DecodeResult decodeBmp(const std::uint8_t* data, std::size_t size,
 // A bitmap shown in a transparent control: every pixel of the lower-left
 // pixel's colour becomes fully transparent.
 PictureRef withLowerLeftTransparent(const PictureRef& picture);
+// The same, on a picture nobody else holds yet.
+void clearLowerLeftColour(Picture& picture);
 
 // Premultiplies one straight-alpha ARGB pixel. Inline: the decoders run it
 // over every pixel.

@@ -13,8 +13,12 @@ Face::Face() {
         at(c).visible = true;
 }
 
-void Face::changed(const Control& c) {
-    if (observer_ && c.visible && !c.rect.empty()) observer_->areaChanged(c.rect);
+void Face::changed(Ctl id) {
+    const Control& c = at(id);
+    if (!observer_ || !c.visible || c.rect.empty()) return;
+    Rect r = c.rect;
+    if (isDeviceControl(id)) look_.device.covered(r.x, r.y, r.w, r.h);
+    observer_->areaChanged(r);
 }
 
 void Face::lookChanged() {
@@ -25,7 +29,7 @@ void Face::setVisible(Ctl id, bool on) {
     Control& c = at(id);
     if (c.visible == on) return;
     c.visible = true;  // report while visible, so hiding repaints the area too
-    changed(c);
+    changed(id);
     c.visible = on;
 }
 
@@ -33,7 +37,7 @@ void Face::setPicture(Ctl id, PictureRef p) {
     Control& c = at(id);
     if (c.picture == p) return;
     c.picture = std::move(p);
-    changed(c);
+    changed(id);
 }
 
 namespace {
@@ -57,16 +61,16 @@ void Face::setRect(Ctl id, const Rect& requested) {
     clampSpan(r.y, r.h);
     Control& c = at(id);
     if (c.rect == r) return;
-    changed(c);
+    changed(id);
     c.rect = r;
-    changed(c);
+    changed(id);
 }
 
 void Face::setStretch(Ctl id, bool on) {
     Control& c = at(id);
     if (c.stretch == on) return;
     c.stretch = on;
-    changed(c);
+    changed(id);
 }
 
 void Face::setClientSize(int width, int height) {
@@ -87,6 +91,12 @@ void Face::setColourKey(bool on, std::uint32_t argb) {
     if (look_.colourKeyOn == on && look_.colourKey == argb) return;
     look_.colourKeyOn = on;
     look_.colourKey = argb;
+    lookChanged();
+}
+
+void Face::setDeviceView(const DeviceView& view) {
+    if (look_.device == view) return;
+    look_.device = view;
     lookChanged();
 }
 

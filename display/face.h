@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "display/controls.h"
+#include "display/device_view.h"
 #include "display/picture.h"
 
 namespace zx {
@@ -36,13 +37,16 @@ struct WindowLook {
     std::uint32_t background = rgb(255, 255, 255);  // ARGB
     std::uint32_t colourKey = rgb(255, 255, 255);   // ARGB
     bool colourKeyOn = true;
+    // How the skin images are laid on the window (scaled in full screen).
+    DeviceView device;
     bool operator==(const WindowLook&) const = default;
 };
 
 class FaceObserver {
   public:
     virtual ~FaceObserver() = default;
-    // A region of the client area must be painted again.
+    // A region of the client area must be painted again (window coordinates:
+    // a scaled device's rectangles are reported where they are drawn).
     virtual void areaChanged(const Rect& r) = 0;
     // Client size, background or colour key changed.
     virtual void lookChanged() = 0;
@@ -67,10 +71,11 @@ class Face {
     void setClientSize(int width, int height);
     void setBackground(std::uint32_t argb);
     void setColourKey(bool on, std::uint32_t argb);
+    void setDeviceView(const DeviceView& view);
 
   private:
     Control& at(Ctl c) { return controls_[std::size_t(c)]; }
-    void changed(const Control& c);
+    void changed(Ctl id);
     void lookChanged();
 
     std::array<Control, kControlCount> controls_{};

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace zx {
@@ -16,6 +17,13 @@ struct Picture {
     // Every pixel is opaque, as its format guarantees (a JPEG): painting need
     // not look at the alpha of each pixel.
     bool opaque = false;
+    // The file of its sharper twin: the same picture at twice the width and
+    // height, named with "@2x" before the extension. It is decoded only where
+    // the picture is drawn larger than its own pixels. Empty: none.
+    std::string twinPath;
+    // The twin loses the colour of its own lower-left pixel, as this picture
+    // did (a bitmap in a transparent control).
+    bool twinKeyed = false;
 
     std::uint32_t pixel(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };

@@ -5,8 +5,10 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <filesystem>
 
 #include "config/picture_decoder.h"
+#include "config/twin_picture.h"
 
 namespace zx {
 
@@ -30,10 +32,16 @@ QImage drawGameMenuImage() {
 }
 
 PictureRef gameMenuPicture() {
-    const DecodeResult file = decodePictureFile("Graphics/Windows/game_menu.png");
+    const std::string path = "Graphics/Windows/game_menu.png";
+    std::error_code ec;
+    // A FIFO or a device in its place would block or never end.
+    const DecodeResult file =
+        std::filesystem::is_regular_file(path, ec) ? decodePictureFile(path) : DecodeResult{};
     if (file.ok() && file.picture->width == kGameMenuPictureWidth &&
-        file.picture->height == kGameMenuPictureHeight)
+        file.picture->height == kGameMenuPictureHeight) {
+        file.picture->twinPath = twinPathOf(path);
         return file.picture;
+    }
     const QImage img = drawGameMenuImage();
     auto pic = std::make_shared<Picture>();
     pic->width = img.width();

@@ -11,6 +11,7 @@
 #include "app/face_painter.h"
 #include "input/qt_key_translation.h"
 #include "input/x11_key_state.h"
+#include "windows/sharp_picture.h"
 #include "windows/splash_art.h"
 #include "windows/window_style.h"
 
@@ -107,7 +108,7 @@ void TManualForm::loadPictures() {
     pages_ = LoadManualPages(layout_);
     for (int i = 0; i < kManualPageCount; ++i)
         if (const PictureRef& pic = pages_.pages[std::size_t(i)])
-            ManualPages_[std::size_t(i)] = toQImage(*pic);
+            ManualPages_[std::size_t(i)] = atPixelRatio(*pic, screenPixelRatio());
     if (!pages_.error.empty()) dialogs_->showError(QString::fromStdString(pages_.error));
 }
 

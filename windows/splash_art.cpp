@@ -3,9 +3,12 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <filesystem>
 
 #include "app/face_painter.h"
 #include "config/picture_decoder.h"
+#include "config/twin_picture.h"
+#include "windows/sharp_picture.h"
 
 namespace zx {
 
@@ -24,10 +27,15 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 QImage loadWindowPicture(const QString& relativePath) {
-    const DecodeResult r = decodePictureFile(relativePath.toStdString());
+    const std::string path = relativePath.toStdString();
+    std::error_code ec;
+    // A FIFO or a device in its place would block or never end.
+    if (!std::filesystem::is_regular_file(path, ec)) return {};
+    const DecodeResult r = decodePictureFile(path);
     if (!r.ok()) return {};
-    // A copy, so that the image owns its pixels.
-    return toQImage(*r.picture).copy();
+    r.picture->twinPath = twinPathOf(path);
+    // A copy, so that the image owns its pixels, at the screen's pixel ratio.
+    return atPixelRatio(*r.picture, screenPixelRatio());
 }
 
 namespace {

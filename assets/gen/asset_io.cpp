@@ -31,8 +31,38 @@ void put32(QByteArray& b, quint32 v) {
 
 }  // namespace
 
+namespace {
+int gArtScale = 1;
+}
+
+int artScale() { return gArtScale; }
+
+ArtScaleScope::ArtScaleScope(int scale) : previous_(gArtScale) { gArtScale = scale; }
+ArtScaleScope::~ArtScaleScope() { gArtScale = previous_; }
+
+QImage artImage(int w, int h, QImage::Format format) {
+    QImage img(w * gArtScale, h * gArtScale, format);
+    img.setDevicePixelRatio(gArtScale);
+    return img;
+}
+
+QImage cutOut(const QImage& img, const QRect& r) {
+    const int s = int(img.devicePixelRatio());
+    QImage part = img.copy(QRect(r.topLeft() * s, r.size() * s));
+    part.setDevicePixelRatio(s);
+    return part;
+}
+
+QString atArtScale(const QString& path) {
+    if (gArtScale == 1) return path;
+    const int slash = int(path.lastIndexOf('/'));
+    const int dot = int(path.lastIndexOf('.'));
+    const QString suffix = QStringLiteral("@%1x").arg(gArtScale);
+    return dot > slash ? path.left(dot) + suffix + path.mid(dot) : path + suffix;
+}
+
 QImage canvas(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = artImage(w, h);
     img.fill(Qt::transparent);
     return img;
 }
@@ -47,7 +77,8 @@ void saveBytes(const QByteArray& bytes, const QString& path) {
 // PNG by hand: 8-bit RGBA rows with no row filter. The art is flat colour,
 // which deflate packs as tightly unfiltered, and a row that needs no
 // unfiltering decodes about a third faster at every start of the program.
-void savePng(const QImage& img, const QString& path) {
+void savePng(const QImage& img, const QString& givenPath) {
+    const QString path = atArtScale(givenPath);
     const QImage rgba = img.convertToFormat(QImage::Format_RGBA8888);
     QByteArray bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -76,7 +107,8 @@ void savePng(const QImage& img, const QString& path) {
     saveBytes(bytes, path);
 }
 
-void saveJpeg(const QImage& img, const QString& path, int quality) {
+void saveJpeg(const QImage& img, const QString& givenPath, int quality) {
+    const QString path = atArtScale(givenPath);
     QByteArray bytes;
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
@@ -87,7 +119,8 @@ void saveJpeg(const QImage& img, const QString& path, int quality) {
 
 // BMP by hand: Qt's writer picks the bit depth from the image format, and the
 // manual pages must be plain bottom-up 24-bit pictures.
-void saveBmp24(const QImage& img, const QString& path) {
+void saveBmp24(const QImage& img, const QString& givenPath) {
+    const QString path = atArtScale(givenPath);
     const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
     const int w = rgb.width(), h = rgb.height();
     const int stride = (w * 3 + 3) & ~3;

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "asset_io.h"
 #include "fonts.h"
 #include "skin_layout.h"
 
@@ -296,8 +297,7 @@ void paintLabels(QPainter& p) {
 }  // namespace
 
 QImage paintDevice(bool buttonsPressed) {
-    QImage img(kFaceW, kFaceH, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = canvas(kFaceW, kFaceH);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
@@ -311,25 +311,24 @@ QImage paintDevice(bool buttonsPressed) {
     // The outline is cut hard: the window's colour key must meet no half-tinted
     // edge pixels, which would show as a pink fringe around the device.
     const QPainterPath outline = caseShape();
-    QImage mask(kFaceW, kFaceH, QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
+    QImage mask = canvas(kFaceW, kFaceH);
     {
         QPainter m(&mask);
         m.setPen(Qt::NoPen);
         m.setBrush(Qt::white);
         m.drawPath(outline);
     }
-    for (int y = 0; y < kFaceH; ++y) {
+    for (int y = 0; y < img.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         const QRgb* ml = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-        for (int x = 0; x < kFaceW; ++x) line[x] = qAlpha(ml[x]) ? (line[x] | 0xff000000u) : 0u;
+        for (int x = 0; x < img.width(); ++x)
+            line[x] = qAlpha(ml[x]) ? (line[x] | 0xff000000u) : 0u;
     }
     return img;
 }
 
 QImage glassReflection() {
-    QImage img(kGlass.size(), QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = canvas(kGlass.width(), kGlass.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

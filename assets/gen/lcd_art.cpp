@@ -6,14 +6,14 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 
+#include "asset_io.h"
 #include "fonts.h"
 #include "skin_layout.h"
 
 namespace zxa {
 
 QImage lcdSegment(QSize size, const QPainterPath& shape) {
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

@@ -43,6 +43,14 @@ int main(int argc, char** argv) {
         zxa::writeSkin(out);
         zxa::writeWindowPictures(out);
         zxa::writeManual(out);
+        {
+            // Every picture again at twice the size, for screens with more
+            // pixels per point and for the enlarged full-screen device.
+            const zxa::ArtScaleScope twice(2);
+            zxa::writeSkin(out);
+            zxa::writeWindowPictures(out);
+            zxa::writeManual(out);
+        }
         zxa::writeSounds(out);
         zxa::writeTexts(out);
     } catch (const std::exception& e) {

@@ -24,7 +24,7 @@ const QColor kInk(30, 34, 44), kRed(170, 44, 38), kPaper(250, 247, 238);
 QImage glass(std::set<Ctl> lit, const Digits& digits) {
     for (int i = int(Ctl::im_panel_digit_pos_1); i <= int(Ctl::im_panel_digit_pos_5); ++i)
         lit.insert(Ctl(i));
-    return composeFace(lit, digits).copy(kGlass);
+    return cutOut(composeFace(lit, digits), kGlass);
 }
 
 std::set<Ctl> readyFace() {
@@ -90,7 +90,7 @@ void keyTable(QPainter& p, QRectF r) {
 // The picture of a page, drawn into the art area.
 void art(QPainter& p, PageArt a, const QRectF& r) {
     auto put = [&](const QImage& img) {
-        const QSizeF s = QSizeF(img.size()).scaled(r.size(), Qt::KeepAspectRatio);
+        const QSizeF s = img.deviceIndependentSize().scaled(r.size(), Qt::KeepAspectRatio);
         const QRectF t(r.center().x() - s.width() / 2, r.top(), s.width(), s.height());
         p.drawImage(t, img);
         p.setPen(QPen(QColor(60, 60, 60), 1));
@@ -115,7 +115,7 @@ void art(QPainter& p, PageArt a, const QRectF& r) {
             for (int i = 0; i < 3; ++i) {
                 const QRectF t(r.left(), r.top() + i * 46, r.width(), 40);
                 p.drawImage(
-                    t, faces[i].copy(QRect(0, 0, kGlass.width(), kPanelBottom - kGlass.top())));
+                    t, cutOut(faces[i], QRect(0, 0, kGlass.width(), kPanelBottom - kGlass.top())));
                 p.setPen(QColor(60, 60, 60));
                 p.drawRect(t);
             }
@@ -189,7 +189,7 @@ void frame(QPainter& p, int n, const QString& title) {
 }
 
 QImage coverPage() {
-    QImage img(kW, kH, QImage::Format_RGB32);
+    QImage img = artImage(kW, kH, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                      QPainter::SmoothPixmapTransform);
@@ -216,7 +216,7 @@ QImage coverPage() {
 QImage manualPage(int n) {
     const ManualPageText& t = manualPageText(n);
     if (t.art == PageArt::cover) return coverPage();
-    QImage img(kW, kH, QImage::Format_RGB32);
+    QImage img = artImage(kW, kH, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                      QPainter::SmoothPixmapTransform);

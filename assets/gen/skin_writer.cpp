@@ -19,9 +19,15 @@ bool isTop(Ctl c) {
     return zx::controlName(c).ends_with("_top") && c != Ctl::im_background_screen_top;
 }
 
+// Drawn once per art scale.
 const QImage& device(bool pressed) {
-    static const QImage up = paintDevice(false), down = paintDevice(true);
-    return pressed ? down : up;
+    static QImage up[3], down[3];
+    const int s = artScale();
+    if (up[s].isNull()) {
+        up[s] = paintDevice(false);
+        down[s] = paintDevice(true);
+    }
+    return pressed ? down[s] : up[s];
 }
 
 }  // namespace
@@ -31,9 +37,9 @@ QImage skinPicture(Ctl c) {
     if (c == Ctl::im_background) return device(false);
     if (c == Ctl::im_background_screen_top) return glassReflection();
     // The pressed look replaces the button's whole area, cut from the pressed device.
-    if (isDown(c)) return device(true).copy(r);
+    if (isDown(c)) return cutOut(device(true), r);
     // SET never moves: its control shows the button as printed.
-    if (c == Ctl::btn_set_top) return device(false).copy(r);
+    if (c == Ctl::btn_set_top) return cutOut(device(false), r);
     // The other _top controls only catch the pointer: clear, so the printed
     // button or its pressed picture beneath shows through.
     if (isTop(c)) return canvas(r.width(), r.height());
@@ -68,7 +74,7 @@ std::set<Ctl> gameInPlay() {
 }
 
 QImage composeFace(const std::set<Ctl>& shown, const Digits& digits) {
-    QImage out(kFaceW, kFaceH, QImage::Format_ARGB32_Premultiplied);
+    QImage out = artImage(kFaceW, kFaceH);
     out.fill(QColor(255, 0, 255));
     QPainter p(&out);
     p.drawImage(0, 0, device(false));
@@ -93,7 +99,10 @@ QString configIni() {
     QString s;
     s += "; Face of the Zorbanix handheld: pictures and their places on the 542 x 359 face\r\n";
     s += "[Common]\r\nSkinDir=Graphics\\Skin\\\r\nGameWidth=542\r\nGameHeight=359\r\n\r\n";
-    s += "[Fullscreen]\r\nBackdropDir=Graphics\\Backdrops\\\r\nBackdropFile=tabletop.jpg\r\n"
+    s += "[Fullscreen]\r\n"
+         "; Scale=2.5 draws the device 2.5 times its size here (1 to 8); Scale=fit as large\r\n"
+         "; as fits in 90 % of the screen. Without it the device keeps its designed size.\r\n"
+         "BackdropDir=Graphics\\Backdrops\\\r\nBackdropFile=tabletop.jpg\r\n"
          "BackdropStretch=0\r\nBgColor=$000E141E\r\nGameOffsetX=Center\r\nGameOffsetY=Center\r\n"
          "LogoFile=logo.png\r\nLogoPosition=3\r\n\r\n";
     s += "[VideoMode]\r\nTranspColor=$00FF00FF\r\n\r\n";
@@ -123,7 +132,7 @@ void writeSkin(const QString& dir) {
         const QString file = skinFile(c);
         if (!file.isEmpty()) savePng(skinPicture(c), dir + "/Graphics/Skin/" + file);
     }
-    saveBytes(configIni().toLatin1(), dir + "/Config.ini");
+    if (artScale() == 1) saveBytes(configIni().toLatin1(), dir + "/Config.ini");
 }
 
 }  // namespace zxa

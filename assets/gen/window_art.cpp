@@ -56,22 +56,26 @@ double noise(double x, double y) {
 // full-screen mode centres it.
 QImage backdrop() {
     const int W = 1920, H = 1080, plankH = 216;
-    QImage img(W, H, QImage::Format_RGB32);
-    for (int y = 0; y < H; ++y) {
-        QRgb* l = reinterpret_cast<QRgb*>(img.scanLine(y));
-        const int plank = y / plankH;
+    QImage img = artImage(W, H, QImage::Format_RGB32);
+    // The grain is a function of 1x coordinates, sampled once per pixel at either scale.
+    const int s = artScale();
+    for (int py = 0; py < H * s; ++py) {
+        QRgb* l = reinterpret_cast<QRgb*>(img.scanLine(py));
+        const double y = double(py) / s;
+        const int plank = int(y) / plankH;
         const double tone = 0.85 + 0.3 * noise(plank * 3.7, 0.5);
-        for (int x = 0; x < W; ++x) {
+        for (int px = 0; px < W * s; ++px) {
+            const double x = double(px) / s;
             // Grain runs along the plank: stretched noise, warped a little.
             const double u = x * 0.0035 + plank * 11.0;
             const double warp = noise(u * 0.6, y * 0.01) * 3.0;
             const double grain = noise(u * 0.4, y * 0.11 + warp);
             const double fine = noise(x * 0.02 + plank * 5.0, y * 0.6);
             const double t = 0.55 * grain + 0.2 * fine + 0.25;
-            const bool seam = y % plankH < 2;
+            const bool seam = int(y) % plankH < 2;
             const double dx = (x - W / 2.0) / W, dy = (y - H / 2.0) / H;
             const double k = tone * (seam ? 0.45 : 1.0) * (1.0 - 1.2 * (dx * dx + dy * dy));
-            l[x] =
+            l[px] =
                 qRgb(qBound(0, int((52 + 62 * t) * k), 255), qBound(0, int((30 + 38 * t) * k), 255),
                      qBound(0, int((20 + 22 * t) * k), 255));
         }
@@ -118,7 +122,7 @@ QImage logo() {
 }
 
 QImage splashBackground() {
-    QImage img(460, 420, QImage::Format_RGB32);
+    QImage img = artImage(460, 420, QImage::Format_RGB32);
     QPainter p(&img);
     p.fillRect(0, 0, 460, 52, kDarkBlue);
     p.fillRect(0, 52, 460, 168, kMidBlue);
@@ -129,7 +133,7 @@ QImage splashBackground() {
 
 // The retail box: the device on a starry front panel with the title band.
 QImage boxPicture() {
-    QImage img(200, 116, QImage::Format_RGB32);
+    QImage img = artImage(200, 116, QImage::Format_RGB32);
     img.fill(kMidBlue);
     QPainter p(&img);
     hq(p);
@@ -168,7 +172,7 @@ QImage boxPicture() {
 }
 
 QImage pillButton(QColor top, QColor bottom, const QString& text, QColor textColour) {
-    QImage img(107, 30, QImage::Format_ARGB32_Premultiplied);
+    QImage img = artImage(107, 30);
     img.fill(Qt::white);
     QPainter p(&img);
     hq(p);
@@ -204,7 +208,7 @@ QImage donateButton() {
 
 // The about box picture: the project's emblem, the hero cadet under the three enemies.
 QImage aboutPicture() {
-    QImage img(116, 160, QImage::Format_ARGB32_Premultiplied);
+    QImage img = artImage(116, 160);
     QPainter p(&img);
     hq(p);
     QLinearGradient g(0, 0, 0, 160);
@@ -255,7 +259,7 @@ enum class Glyph { left, right, close };
 
 // The manual viewer's 16 x 14 buttons: raised when released, sunk when pressed.
 QImage manualButton(Glyph g, bool pressed) {
-    QImage img(16, 14, QImage::Format_ARGB32_Premultiplied);
+    QImage img = artImage(16, 14);
     QPainter p(&img);
     hq(p);
     QLinearGradient bg(0, 0, 0, 14);

@@ -3,9 +3,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "config/gfxinit.h"
+#include "config/ini_file.h"
 #include "display/controls.h"
 #include "display/face.h"
 
@@ -176,6 +179,27 @@ TEST_F(BundledSkin, ManualHasTwelveReadablePages) {
         EXPECT_EQ(m.pages[std::size_t(i)]->width, 345);
         EXPECT_EQ(m.pages[std::size_t(i)]->height, 255);
     }
+}
+
+}  // namespace
+}  // namespace zx
+
+namespace zx {
+namespace {
+
+// The bundled file leaves the device at its designed size in full screen
+// and tells the player, in a comment, how to enlarge it.
+TEST(BundledConfig, ScaleIsDocumentedButAbsent) {
+    const auto ini = IniFile::load(kDir + "/Config.ini");
+    ASSERT_TRUE(ini);
+    EXPECT_FALSE(ini->value("Fullscreen", "Scale"));
+    std::ifstream in(kDir + "/Config.ini");
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::size_t section = text.find("[Fullscreen]");
+    ASSERT_NE(section, std::string::npos);
+    const std::size_t comment = text.find("; Scale=2.5", section);
+    EXPECT_LT(comment, text.find("[VideoMode]"));
+    EXPECT_NE(text.find("Scale=fit", section), std::string::npos);
 }
 
 }  // namespace

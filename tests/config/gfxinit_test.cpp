@@ -293,3 +293,63 @@ TEST(ConfigPath, BesideTheExecutable) {
 
 }  // namespace
 }  // namespace zx
+
+namespace zx {
+namespace {
+
+// Scale draws the full-screen device larger about its corner; the skin's
+// rectangles stay its own, shifted by the offsets of the scaled device.
+TEST_F(SkinTest, ScaleOnlyInFullScreen) {
+    const std::string image = "[Image3]\nLeft=10\nTop=20\nWidth=30\nHeight=40\n";
+    const struct {
+        const char* keys;
+        bool fullscreen;
+        DeviceView view;
+    } cases[] = {
+        {"", true, {1, 241, 204}},
+        {"Scale=\n", true, {1, 241, 204}},
+        {"Scale=9\n", true, {1, 241, 204}},
+        {"Scale=fit2\n", true, {1, 241, 204}},
+        {"Scale=2\n", true, {2, -30, 25}},     // (1024 - 1084) / 2, (768 - 718) / 2
+        {"Scale=fit\n", true, {1.7, 51, 79}},  // 921 x 610 on 1024 x 768
+        {"Scale=2\nGameOffsetX=40\nGameOffsetY=-10\n", true, {2, 80, -20}},
+        {"Scale=2\n", false, {1, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(load(std::string(c.keys) + image, c.fullscreen).ok()) << c.keys;
+        EXPECT_EQ(face.look().device, c.view) << c.keys;
+        const int offX = c.fullscreen ? c.view.x : 0, offY = c.fullscreen ? c.view.y : 0;
+        EXPECT_EQ(face[skinImage(3)].rect, (Rect{10 + offX, 20 + offY, 30, 40})) << c.keys;
+    }
+}
+
+TEST_F(SkinTest, ScaleLeavesBackdropAndLogoAsTheyAre) {
+    backFile("logo.png", test::pngBytes(30, 20, test::solid(30, 20, 0xFFFFFFFF)));
+    ASSERT_TRUE(load("Scale=3\nLogoFile=logo.png\nLogoPosition=3\n", true, 1920, 1080).ok());
+    EXPECT_EQ(face[Ctl::im_backdrop_logo].rect, (Rect{1890, 1060, 30, 20}));
+    EXPECT_EQ(face[Ctl::im_backdrop].rect, (Rect{0, 0, 1920, 1080}));
+    EXPECT_EQ(face[Ctl::btn_game_menu_background].rect, (Rect{0, 0, 36, 32}));
+}
+
+// Each decoded picture knows where its twin would be; nothing is decoded for it.
+TEST_F(SkinTest, PicturesKnowTheirTwinsFile) {
+    skinFile("hero.png", test::pngBytes(2, 2, test::solid(2, 2, 0xFF00FF00)));
+    skinFile("seg.bmp", test::bmpBytes(2, 2, 24, test::solid(2, 2, 0x00FF00)));
+    backFile("bd.jpg", test::jpegBytes(8, 8, test::solid(8, 8, 0x00FF00)));
+    const int hero = int(Ctl::im_hero_1) + 1, button = int(Ctl::btn_time_top) + 1;
+    ASSERT_TRUE(load("BackdropFile=bd.jpg\n[Image1]\nFilename=hero.png\n[Image2]\nFilename=none."
+                     "png\n[Image" +
+                         std::to_string(hero) + "]\nFilename=seg.bmp\n[Image" +
+                         std::to_string(button) + "]\nFilename=seg.bmp\n",
+                     true)
+                    .ok());
+    EXPECT_EQ(face[skinImage(1)].picture->twinPath, dir.path() + "/skin/hero@2x.png");
+    EXPECT_FALSE(face[skinImage(1)].picture->twinKeyed);
+    EXPECT_EQ(face[Ctl::im_backdrop].picture->twinPath, dir.path() + "/back/bd@2x.jpg");
+    EXPECT_TRUE(face[skinImage(2)].picture->twinPath.empty()) << "the marker has none";
+    EXPECT_TRUE(face[Ctl::im_hero_1].picture->twinKeyed);
+    EXPECT_FALSE(face[Ctl::btn_time_top].picture->twinKeyed);
+}
+
+}  // namespace
+}  // namespace zx
