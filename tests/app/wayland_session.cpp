@@ -178,8 +178,17 @@ void WaylandSession::key(const QString& keysym) {
 }
 
 void WaylandSession::pointerTo(QPoint p) {
-    tool("swaymsg",
-         {"seat", "seat0", "cursor", "set", QString::number(p.x()), QString::number(p.y())});
+    // A relative move goes through sway's pointer handling, so a move the
+    // window asked for (a drag of the case) follows it; a jump does not.
+    if (pointer_) {
+        const QPoint by = p - *pointer_;
+        tool("swaymsg",
+             {"seat", "seat0", "cursor", "move", QString::number(by.x()), QString::number(by.y())});
+    } else {
+        tool("swaymsg",
+             {"seat", "seat0", "cursor", "set", QString::number(p.x()), QString::number(p.y())});
+    }
+    pointer_ = p;
 }
 
 void WaylandSession::leftButton(bool down) {

@@ -7,6 +7,7 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "tests/app/desktop.h"
 
@@ -44,6 +45,7 @@ class WaylandSession : public Desktop {
     QTemporaryDir runtime_;
     QSize size_;
     QString socket_, ipc_, problem_;
+    std::optional<QPoint> pointer_;  // where the pointer was last put
     uint uid_ = 0, gid_ = 0;
     bool asOther_ = false;
     bool ok_ = false;
