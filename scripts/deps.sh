@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
   xfwm4 dbus-daemon
-  sway swaybg grim wtype qt6-wayland util-linux passwd
+  sway swaybg grim qt6-wayland libwayland-dev libxkbcommon-dev util-linux passwd
   file dpkg-dev binutils desktop-file-utils appstream
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev

@@ -36,7 +36,7 @@ QRect rectOf(const QJsonObject& o) {
 }  // namespace
 
 WaylandSession::WaylandSession(int width, int height) : size_(width, height) {
-    for (const char* t : {"sway", "swaymsg", "grim", "wtype", "setpriv"}) {
+    for (const char* t : {"sway", "swaymsg", "grim", "setpriv"}) {
         if (QStandardPaths::findExecutable(t).isEmpty()) {
             problem_ = QString("%1 is not installed").arg(t);
             return;
@@ -48,7 +48,7 @@ WaylandSession::WaylandSession(int width, int height) : size_(width, height) {
         problem_ = "cannot hand the runtime folder to the test user";
         return;
     }
-    ok_ = startSway();
+    ok_ = startSway() && startInput();
 }
 
 bool WaylandSession::findUser() {
@@ -134,6 +134,10 @@ bool WaylandSession::startSway() {
 }
 
 WaylandSession::~WaylandSession() {
+    if (input_.state() != QProcess::NotRunning) {
+        input_.closeWriteChannel();
+        if (!input_.waitForFinished(3000)) input_.kill();
+    }
     if (sway_.state() != QProcess::NotRunning) {
         tool("swaymsg", {"exit"}, 3000);
         if (!sway_.waitForFinished(3000)) {
@@ -165,35 +169,51 @@ QImage WaylandSession::screenshot() {
     return QImage(file);
 }
 
+bool WaylandSession::startInput() {
+#ifdef ZX_WL_INPUT
+    // One virtual keyboard and pointer for the whole session: a keyboard made
+    // anew for each key (as wtype does) loses keys when the seat switches to
+    // it, and its made-up key codes read as the digit row.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(environment());
+    if (!env.contains("ASAN_OPTIONS")) env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    input_.setProcessEnvironment(env);
+    input_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QStringList cmd = launcher() + QStringList{ZX_WL_INPUT, QString::number(size_.width()),
+                                                     QString::number(size_.height())};
+    input_.start(cmd.first(), cmd.mid(1));
+    if (!input_.waitForStarted(5000) || answer() != "ready") {
+        problem_ = "the virtual keyboard and pointer did not start";
+        return false;
+    }
+    command("key F13");  // the seat takes the new keyboard on its first key
+    return true;
+#else
+    problem_ = "zx_wl_input is not built (wayland-client and xkbcommon are not installed)";
+    return false;
+#endif
+}
+
+QString WaylandSession::answer() {
+    while (!input_.canReadLine())
+        if (!input_.waitForReadyRead(5000)) return {};
+    return QString::fromLatin1(input_.readLine()).trimmed();
+}
+
+void WaylandSession::command(const QString& line) {
+    input_.write((line + "\n").toLatin1());
+    input_.waitForBytesWritten(2000);
+    answer();
+}
+
 void WaylandSession::key(const QString& keysym) {
-    // Each wtype run is a new virtual keyboard with a keymap of its own, key
-    // codes numbered from the first key named. The first key after a keymap
-    // change can be lost, and codes 10 to 19 are read as the digit row: a run
-    // of keys the program ignores (F13 to F24) comes first, so the one meant
-    // arrives, under a code above the digit row.
-    QStringList args;
-    for (int f = 13; f <= 24; ++f) args << "-k" << QString("F%1").arg(f);
-    tool("wtype", args + QStringList{"-k", keysym});
+    command("key " + keysym);
     QThread::msleep(80);  // as xdotool's key delay: one key at a time for the program
 }
 
-void WaylandSession::pointerTo(QPoint p) {
-    // A relative move goes through sway's pointer handling, so a move the
-    // window asked for (a drag of the case) follows it; a jump does not.
-    if (pointer_) {
-        const QPoint by = p - *pointer_;
-        tool("swaymsg",
-             {"seat", "seat0", "cursor", "move", QString::number(by.x()), QString::number(by.y())});
-    } else {
-        tool("swaymsg",
-             {"seat", "seat0", "cursor", "set", QString::number(p.x()), QString::number(p.y())});
-    }
-    pointer_ = p;
-}
+void WaylandSession::pointerTo(QPoint p) { command(QString("move %1 %2").arg(p.x()).arg(p.y())); }
 
-void WaylandSession::leftButton(bool down) {
-    tool("swaymsg", {"seat", "seat0", "cursor", down ? "press" : "release", "button1"});
-}
+void WaylandSession::leftButton(bool down) { command(down ? "button 1" : "button 0"); }
 
 QJsonObject WaylandSession::tree() {
     return QJsonDocument::fromJson(tool("swaymsg", {"-t", "get_tree", "-r"}).toUtf8()).object();

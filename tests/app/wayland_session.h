@@ -1,5 +1,6 @@
 // Runs the real program natively on Wayland: a headless sway of its own,
-// screenshots with grim, keys with wtype, the pointer through sway's seat.
+// screenshots with grim, the window tree from swaymsg, keys and pointer
+// through the compositor's virtual-keyboard and virtual-pointer protocols.
 #pragma once
 
 #include <QJsonObject>
@@ -31,21 +32,25 @@ class WaylandSession : public Desktop {
     QList<WindowInfo> windows(qint64 pid) override;
     void start(ProgramFolder& folder) override;
 
-    // Runs a tool (swaymsg, grim, wtype) in the session; returns its output.
+    // Runs a tool (swaymsg, grim) in the session; returns its output.
     QString tool(const QString& program, const QStringList& args, int timeoutMs = 10000);
     QJsonObject tree();
 
   private:
     bool findUser();
     bool startSway();
+    bool startInput();
+    // A command to the input helper, and its answer.
+    void command(const QString& line);
+    QString answer();
     QProcessEnvironment environment() const;
     QStringList launcher() const;
 
     QProcess sway_;
+    QProcess input_;  // zx_wl_input: the virtual keyboard and pointer
     QTemporaryDir runtime_;
     QSize size_;
     QString socket_, ipc_, problem_;
-    std::optional<QPoint> pointer_;  // where the pointer was last put
     uint uid_ = 0, gid_ = 0;
     bool asOther_ = false;
     bool ok_ = false;
