@@ -23,9 +23,14 @@ TForm1::TForm1(Form1Deps deps)
       device_(deps.clock, deps.random, deps.sound, deps.settings),
       host_(device_.timers, this) {
     // See-through where the device is not, on every desktop that composes
-    // windows; it must be set before the native window exists. (Not marked
-    // as painting opaque: Qt would then take it for an opaque window.)
-    setAttribute(Qt::WA_TranslucentBackground);
+    // windows; it must be set before the native window exists. Elsewhere the
+    // window stays opaque and its shape cuts the device out.
+    // (A translucent window must not be marked as painting opaque: Qt would
+    // take it for an opaque one.)
+    if (translucencyShows())
+        setAttribute(Qt::WA_TranslucentBackground);
+    else
+        setAttribute(Qt::WA_OpaquePaintEvent);
     // The cursor follows the control under the pointer, held button or not.
     setMouseTracking(true);
     setWindowTitle(QString::fromLatin1(kTitle));
@@ -83,7 +88,8 @@ void TForm1::LoadSkinAndApply() {
 void TForm1::applyShape() {
     const WindowLook& look = device_.face.look();
     setFixedSize(look.clientWidth, look.clientHeight);
-    transparent_ = transparencyForced_ ? *transparencyForced_ : shapeByTransparency();
+    transparent_ = testAttribute(Qt::WA_TranslucentBackground) &&
+                   (transparencyForced_ ? *transparencyForced_ : shapeByTransparency());
     if (!look.colourKeyOn) {
         shape_ = QRegion();
         clearMask();

@@ -59,10 +59,8 @@ bool x11CompositorRunning() {
 
 bool programPlacesWindows() { return !platformIs("wayland"); }
 
-bool shapeByTransparency() {
-    if (platformIs("offscreen")) return false;
-    if (platformIs("xcb")) return x11CompositorRunning();
-    return true;
-}
+bool translucencyShows() { return !platformIs("xcb") || x11CompositorRunning(); }
+
+bool shapeByTransparency() { return !platformIs("offscreen") && translucencyShows(); }
 
 }  // namespace zx

@@ -11,10 +11,14 @@ bool x11CompositorRunning();
 // compositor places every window and ignores positions.
 bool programPlacesWindows();
 
-// Whether the window's see-through parts must be painted transparent. On
-// X11 without a compositor the window's alpha is not looked at: there the
-// window shape alone cuts the device out, and the painting stays opaque.
-// The offscreen platform of the tests paints opaque unless a test asks.
+// Whether a translucent window shows what lies beneath it: not on X11
+// without a compositor, where the window's alpha is not looked at (there the
+// window shape alone cuts the device out).
+bool translucencyShows();
+
+// Whether the window's see-through parts are painted transparent: where
+// translucency shows, except on the offscreen platform of the tests, which
+// paints opaque unless a test asks.
 bool shapeByTransparency();
 
 }  // namespace zx

@@ -235,8 +235,7 @@ void TSplashForm::btn_playClick() {
     const int mode = soundModeFromText(cb_sound->currentText().toStdString());
     if (mode == kSoundModeUnset) return;  // no driver chosen: nothing to launch with
     launched_ = true;
-    // The device window's first activation may come only now, with the
-    // launch; the splash must not come back over the running device then.
+    // The splash is not to be brought forward once the device runs.
     splashPending_ = false;
 
     // Stored before sound starts, so that a failure below can overwrite it.

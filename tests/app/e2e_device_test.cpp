@@ -142,6 +142,8 @@ TEST_F(DeviceEndToEnd, FirstStartShowsTheSplashAndLaunchesSilently) {
     const int slack = qEnvironmentVariableIsEmpty("ZX_E2E_WM") ? 0 : 48;
     EXPECT_NEAR(at[0].toInt(), (kScreenW - 460) / 2, slack / 4) << geometry.toStdString();
     EXPECT_NEAR(at[1].toInt(), (kScreenH - 420) / 2, slack) << geometry.toStdString();
+    // The splash is the program's only window on the screen until the launch.
+    EXPECT_TRUE(x.tool("xdotool", {"search", "--onlyvisible", "--name", "^Zorbanix"}).isEmpty());
     x.tool("xdotool", {"windowfocus", "--sync", id});
     key("Down");
     key("Down");
