@@ -56,6 +56,7 @@ FacePainter::Seen& FacePainter::seen(const PictureRef& p) {
     if (it != seen_.end() && !it->second.picture.expired()) return it->second;
     if (seen_.size() > 1024) seen_.clear();
     Seen& s = seen_[p.get()];
+    s = Seen{};  // nothing of a dead picture at the same address, its twin least of all
     s.picture = p;
     s.image = toQImage(*p);
     // Each tile is opaque, clear or mixed: start from "both" and strike out.

@@ -84,6 +84,16 @@ FILES
 Folders in Config.ini are relative to the folder the program is
 started from: start it from its own folder.
 
+A LARGER DEVICE IN FULL SCREEN
+------------------------------
+Add a line to the [Fullscreen] section of Config.ini:
+  Scale=fit    as large as fits in 90 % of the screen
+  Scale=2.5    2.5 times the designed size (any number from 1 to 8)
+Without the line, or with any other value, the device keeps its
+designed size. Every picture also exists at twice its size (its name
+with @2x before the extension); the program draws those where the
+device is enlarged and on screens with a desktop scale above 100 %.
+
 SETTINGS
 --------
 Your settings, keys and high scores are kept per user: in the
