@@ -105,12 +105,6 @@ TEST_P(DesktopEndToEnd, WindowedDeviceShowsTheDesktopThroughItsCorners) {
 }
 
 TEST_P(DesktopEndToEnd, DragOnTheCaseMovesTheWindowByTheDrag) {
-    // Under sway, clicks of the virtual pointer reach the program (its
-    // buttons press), but a press on the case moves nothing: whether the
-    // move the window asks of the compositor or the virtual pointer's
-    // part in it fails is not yet known.
-    if (std::string(GetParam()) == "sway")
-        GTEST_SKIP() << "a drag with the virtual pointer moves no window under sway (open)";
     const WindowInfo before = startWindowed();
     ASSERT_EQ(before.rect.size(), QSize(542, 359));
     const QPoint by(-150, 90);

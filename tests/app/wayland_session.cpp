@@ -211,7 +211,15 @@ void WaylandSession::key(const QString& keysym) {
     QThread::msleep(80);  // as xdotool's key delay: one key at a time for the program
 }
 
-void WaylandSession::pointerTo(QPoint p) { command(QString("move %1 %2").arg(p.x()).arg(p.y())); }
+void WaylandSession::pointerTo(QPoint p) {
+    // Once placed, the pointer moves by distances, as a mouse does: sway
+    // moves a window the program asked it to move only with such motion.
+    if (pointer_)
+        command(QString("moveby %1 %2").arg(p.x() - pointer_->x()).arg(p.y() - pointer_->y()));
+    else
+        command(QString("move %1 %2").arg(p.x()).arg(p.y()));
+    pointer_ = p;
+}
 
 void WaylandSession::leftButton(bool down) { command(down ? "button 1" : "button 0"); }
 

@@ -51,6 +51,7 @@ class WaylandSession : public Desktop {
     QTemporaryDir runtime_;
     QSize size_;
     QString socket_, ipc_, problem_;
+    std::optional<QPoint> pointer_;  // where the pointer was last put
     uint uid_ = 0, gid_ = 0;
     bool asOther_ = false;
     bool ok_ = false;

@@ -5,6 +5,7 @@
 // with "ok" once the compositor has handled it:
 //   key <keysym>      press and release
 //   move <x> <y>      the pointer to a point of the output
+//   moveby <dx> <dy>  the pointer by a distance, as a mouse moves it
 //   button <1|0>      the left button down or up
 #include <linux/input-event-codes.h>
 #include <sys/mman.h>
@@ -57,7 +58,7 @@ const wl_interface pointerManagerInterface = {
     "zwlr_virtual_pointer_manager_v1", 1, 2, pointerManagerRequests, 0, nullptr};
 
 enum : uint32_t { kKeymap = 0, kKey = 1 };
-enum : uint32_t { kMotionAbsolute = 1, kButton = 2, kFrame = 4 };
+enum : uint32_t { kMotion = 0, kMotionAbsolute = 1, kButton = 2, kFrame = 4 };
 
 struct Globals {
     wl_seat* seat = nullptr;
@@ -175,6 +176,11 @@ int main(int argc, char** argv) {
             uint32_t x = 0, y = 0;
             in >> x >> y;
             wl_proxy_marshal(pointer, kMotionAbsolute, now(), x, y, width, height);
+            wl_proxy_marshal(pointer, kFrame);
+        } else if (command == "moveby") {
+            int dx = 0, dy = 0;
+            in >> dx >> dy;
+            wl_proxy_marshal(pointer, kMotion, now(), wl_fixed_from_int(dx), wl_fixed_from_int(dy));
             wl_proxy_marshal(pointer, kFrame);
         } else if (command == "button") {
             int down = 0;
