@@ -179,7 +179,13 @@ bool WaylandSession::startInput() {
     if (!env.contains("ASAN_OPTIONS")) env.insert("ASAN_OPTIONS", "detect_leaks=0");
     input_.setProcessEnvironment(env);
     input_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    const QStringList cmd = launcher() + QStringList{ZX_WL_INPUT, QString::number(size_.width()),
+    // A copy in the runtime folder, where the test user can run it whatever
+    // the build folder lets others do.
+    const QString helper = runtime_.filePath("zx_wl_input");
+    QFile::copy(ZX_WL_INPUT, helper);
+    QFile::setPermissions(helper, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                      QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const QStringList cmd = launcher() + QStringList{helper, QString::number(size_.width()),
                                                      QString::number(size_.height())};
     input_.start(cmd.first(), cmd.mid(1));
     if (!input_.waitForStarted(5000) || answer() != "ready") {

@@ -33,7 +33,13 @@ bool waitUntil(const std::function<bool()>& f, int ms) {
 void Desktop::drag(QPoint from, QPoint by, int steps) {
     pointerTo(from);
     leftButton(true);
-    for (int i = 1; i <= steps; ++i) pointerTo(from + by * i / steps);
+    // At a hand's pace: the program answers the press by asking the window
+    // system to move the window, and only motion after that moves it.
+    QThread::msleep(300);
+    for (int i = 1; i <= steps; ++i) {
+        pointerTo(from + by * i / steps);
+        QThread::msleep(50);
+    }
     leftButton(false);
 }
 
