@@ -10,6 +10,8 @@ PACKAGES=(
   libpng-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
+  xfwm4 dbus-daemon
+  sway swaybg grim qt6-wayland libwayland-dev libxkbcommon-dev util-linux passwd
   file dpkg-dev binutils desktop-file-utils appstream
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev

@@ -1,6 +1,9 @@
 // The end-to-end test skin and its reader.
 #include "tests/app/test_skin.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QPainter>
 
 namespace zx::e2e {
@@ -54,6 +57,42 @@ TestSkin::TestSkin(ProgramFolder& f) : folder_(f) {
             placeLit(Ctl(int(Ctl::im_shot_1_1) - (row - 1) * 3 + c - 1), shot(c, row));
     }
     folder_.write("Config.ini", ini_);
+}
+
+void TestSkin::button(Ctl top, Ctl down, QRect r) {
+    picture("top.png", solid(kButtonTop, r.width(), r.height()));
+    picture("down.png", solid(kButtonDown, r.width(), r.height()));
+    place(top, "top.png", r.x(), r.y(), r.width(), r.height());
+    place(down, "down.png", r.x(), r.y(), r.width(), r.height());
+    folder_.write("Config.ini", ini_);
+}
+
+void TestSkin::fullscreenKey(const QByteArray& line) {
+    ini_.replace("[Fullscreen]\n", "[Fullscreen]\n" + line + "\n");
+    folder_.write("Config.ini", ini_);
+}
+
+void copyBundledSkin(ProgramFolder& f) {
+    const QDir bundle = QFileInfo(ZX_PROGRAM).dir();
+    QDirIterator it(bundle.filePath("Graphics"), QDir::Files, QDirIterator::Subdirectories);
+    QStringList files{bundle.filePath("Config.ini")};
+    while (it.hasNext()) files << it.next();
+    for (const QString& file : files) {
+        QFile in(file);
+        in.open(QIODevice::ReadOnly);
+        f.write(bundle.relativeFilePath(file), in.readAll());
+    }
+}
+
+int keyPixels(const QImage& shot, QRect r) {
+    int n = 0;
+    r &= shot.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            n += c.red() > 180 && c.blue() > 180 && c.green() < 90;
+        }
+    return n;
 }
 
 void TestSkin::picture(const QString& name, const QImage& img) {

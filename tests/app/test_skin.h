@@ -32,6 +32,12 @@ struct TestSkin {
     static QPoint enemy(int column) { return {column * 50 + 75, 160}; }
     static QPoint missMark(int i) { return {400 + 20 * i, 105}; }
 
+    // A button with its released and pressed pictures, in the skin's 1x
+    // coordinates; Config.ini is written again.
+    void button(Ctl top, Ctl down, QRect r);
+    // A key of the [Fullscreen] section ("Scale=fit"); Config.ini is written again.
+    void fullscreenKey(const QByteArray& line);
+
   private:
     void picture(const QString& name, const QImage& img);
     void place(Ctl c, const QString& file, int x, int y, int w, int h);
@@ -42,6 +48,14 @@ struct TestSkin {
     QByteArray ini_ = "[Fullscreen]\nBackdropFile=back.png\nBackdropStretch=1\n";
     ProgramFolder& folder_;
 };
+
+inline const QColor kButtonTop(200, 200, 60), kButtonDown(250, 250, 140);
+
+// The skin the program ships (Config.ini and Graphics), copied into the folder.
+void copyBundledSkin(ProgramFolder& f);
+
+// Pixels within r that show the colour key, magenta, or a blend dominated by it.
+int keyPixels(const QImage& shot, QRect r);
 
 // What a screenshot of the test skin shows, the device's top-left at origin.
 struct Screen {
