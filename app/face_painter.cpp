@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "config/gfxinit.h"
 
@@ -47,6 +48,44 @@ const QImage& FacePainter::twinOf(const PictureRef& p, const Face& face) {
             s.twin = toQImage(*twin);
     }
     return s.twin;
+}
+
+namespace {
+
+// A copy of the image with every pixel of the key colour clear; the image
+// itself when it holds none.
+QImage keyCleared(const QImage& image, QRgb key) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage out;
+    for (int y = 0; y < argb.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (row[x] != key) continue;
+            if (out.isNull()) out = argb.copy();
+            reinterpret_cast<QRgb*>(out.scanLine(y))[x] = 0;
+        }
+    }
+    return out.isNull() ? image : out;
+}
+
+}  // namespace
+
+const QImage& FacePainter::smoothSource(const PictureRef& p, const Face& face, bool twin) {
+    Seen& s = seen(p);
+    const QImage& plain = twin ? s.twin : s.image;
+    const WindowLook& look = face.look();
+    if (!look.colourKeyOn) return plain;
+    // Scaling blends a pixel with its neighbours: a key-coloured one would
+    // tint the edge it borders and slip past the window's shape.
+    const QRgb key = look.colourKey | 0xFF000000u;
+    if (s.keyClearedFor != key) {
+        s.keyClearedFor = key;
+        s.imageKeyCleared = QImage();
+        s.twinKeyCleared = QImage();
+    }
+    QImage& cleared = twin ? s.twinKeyCleared : s.imageKeyCleared;
+    if (cleared.isNull()) cleared = keyCleared(plain, key);
+    return cleared;
 }
 
 FacePainter::Seen& FacePainter::seen(const PictureRef& p) {
@@ -121,7 +160,17 @@ static bool drawnIn(const Control& c, const QRect& a) {
 void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area,
                         const QRegion* shape) {
     const WindowLook& look = face.look();
-    paintRect(painter, face, area, !shape || look.background != look.colourKey);
+    const bool keyFill = look.colourKeyOn && look.background == look.colourKey;
+    if (shape) {
+        // See-through: what is not the device stays clear.
+        paintRect(painter, face, area, keyFill ? std::nullopt : std::optional(look.background));
+    } else if (keyFill && !maskPass_ && !oneToOne(painter, face)) {
+        // A shaped window drawn smoothly: the edges the shape keeps blend
+        // with black, not with the key colour around the device.
+        paintRect(painter, face, area, rgb(0, 0, 0));
+    } else {
+        paintRect(painter, face, area, look.background);
+    }
     if (!shape) return;
     // What lies outside the shape is cleared afterwards: cheaper than a clip
     // region, which turns Qt's plain copies of pictures into blending per span.
@@ -136,11 +185,19 @@ void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area,
     painter.setCompositionMode(mode);
 }
 
+static qreal pixelRatioOf(const QPainter& painter) {
+    return painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+}
+
+// Screen pixels one to one with picture pixels: pictures are plain copies.
+bool FacePainter::oneToOne(const QPainter& painter, const Face& face) {
+    return pixelRatioOf(painter) == 1.0 && face.look().device.unscaled();
+}
+
 void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& area,
-                            bool fillBackground) {
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
-    // Screen pixels one to one with picture pixels: the plain copies below.
-    const bool oneToOne = ratio == 1.0 && face.look().device.unscaled();
+                            std::optional<std::uint32_t> fill) {
+    const qreal ratio = pixelRatioOf(painter);
+    const bool oneToOne = FacePainter::oneToOne(painter, face);
     // Nothing beneath the topmost opaque picture that covers the whole area
     // shows: painting starts there, without the background fill.
     std::size_t first = 0;
@@ -155,7 +212,7 @@ void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& ar
             covered = true;
         }
     }
-    if (!covered && fillBackground) painter.fillRect(area, QColor::fromRgb(face.look().background));
+    if (!covered && fill) painter.fillRect(area, QColor::fromRgb(*fill));
 
     // One clip for the area, dropped at the end (a saved state costs more
     // than the painting of a segment); a picture that overhangs its box is
@@ -206,14 +263,9 @@ void FacePainter::paintScaled(QPainter& painter, const Face& face, Ctl id, qreal
     };
     // Screen pixels per picture pixel decide whether the twin is worth drawing.
     const qreal density = ratio * (device ? view.scale : 1.0);
-    const QImage* source = &seen(c.picture).image;
     int factor = 1;
-    if (ratio > 1.0 || density > 1.5) {
-        if (const QImage& twin = twinOf(c.picture, face); !twin.isNull()) {
-            source = &twin;
-            factor = 2;
-        }
-    }
+    if ((ratio > 1.0 || density > 1.5) && !twinOf(c.picture, face).isNull()) factor = 2;
+    const QImage* source = &smoothSource(c.picture, face, factor == 2);
     const QRect landed = pictureBox(id, c);
     if (c.stretch && !device) {
         // Scaled once to the screen pixels it covers, then copied.
@@ -304,7 +356,9 @@ QRegion FacePainter::mask(const Face& face, qreal pixelRatio) {
         band.setDevicePixelRatio(pixelRatio);
         QPainter painter(&band);
         painter.translate(-area.topLeft());
+        maskPass_ = true;
         paint(painter, face, area);
+        maskPass_ = false;
         painter.end();
         const QImage keyed =
             pixelRatio == 1.0 ? band : keyedAtWindowPixels(band, area.size(), pixelRatio, key);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -41,7 +42,10 @@ class FacePainter {
     void releaseTwins();
 
   private:
-    void paintRect(QPainter& painter, const Face& face, const QRect& area, bool fillBackground);
+    // Paints the area over a fill of the colour given (none: what is there stays).
+    void paintRect(QPainter& painter, const Face& face, const QRect& area,
+                   std::optional<std::uint32_t> fill);
+    static bool oneToOne(const QPainter& painter, const Face& face);
     // Paints one visible control when the painting is not one to one.
     void paintScaled(QPainter& painter, const Face& face, Ctl id, qreal ratio, const QRect& area);
     // The backdrop stretched to a size in screen pixels, from the picture or its twin.
@@ -56,6 +60,10 @@ class FacePainter {
         QImage image;
         bool twinLooked = false;
         QImage twin;  // a view of the twin's pixels; null: none
+        // For smooth scaling: the picture and its twin with the colour key's
+        // pixels made clear, so that no blend of the key reaches the screen.
+        std::uint32_t keyClearedFor = 0;  // the key they were made for; 0: none yet
+        QImage imageKeyCleared, twinKeyCleared;
         int tilesWide = 0;
         std::vector<std::uint8_t> tiles;
         // True when every tile under r (in picture coordinates) is of the kind.
@@ -64,6 +72,9 @@ class FacePainter {
     Seen& seen(const PictureRef& p);
     // The twin of a picture, decoded on first need; null when it has none.
     const QImage& twinOf(const PictureRef& p, const Face& face);
+    // The image to scale smoothly for a picture (its twin when twin is set),
+    // with the colour key cleared where the look has one.
+    const QImage& smoothSource(const PictureRef& p, const Face& face, bool twin);
     QRegion maskAt(const Face& face, qreal pixelRatio);
 
     // The stretched backdrop is scaled once, not on every paint.
@@ -71,6 +82,7 @@ class FacePainter {
     qint64 stretchedSource_ = 0;
     QImage stretched_;
     std::unordered_map<const Picture*, Seen> seen_;
+    bool maskPass_ = false;  // painting for the window shape, not for the screen
     TwinCache twins_;
 };
 
