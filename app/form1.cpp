@@ -56,11 +56,8 @@ void TForm1::FormCreate() {
     GameMenuOpen = false;
     keyMap_.load(deps_.settings);
     keyMap_.UpdateButtonHints();
-    GameState& game = device_.game.state;
-    game.HiScoreA = storedHiScore(deps_.settings.ReadInteger("HiScore1", game.HiScoreA));
-    game.HiScoreB = storedHiScore(deps_.settings.ReadInteger("HiScore2", game.HiScoreB));
-    device_.state.KeyHeld = device_.state.GameAHeld = device_.state.GameBHeld = false;
-    game.HeroActive = game.ShotReady = false;
+    device_.game.loadHiScores();
+    device_.clearLatches();
 }
 
 void TForm1::LoadSkinAndApply() {

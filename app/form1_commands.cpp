@@ -93,11 +93,7 @@ void TForm1::setSplashScreenTick(bool on) {
 }
 
 void TForm1::pm_8_hiscoreClick() {
-    GameState& game = device_.game.state;
-    game.HiScoreA = 0;
-    deps_.settings.WriteInteger("HiScore1", 0);
-    game.HiScoreB = 0;
-    deps_.settings.WriteInteger("HiScore2", 0);
+    device_.game.resetHiScores();
     // The digits on the face stay until the face is next built.
     if (beeper_)
         beeper_->beep();

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "config/settings_store.h"
-#include "device/clock.h"
-#include "device/device_state.h"
-#include "device/random.h"
-#include "device/timers.h"
+#include "device/clockwork/clock.h"
+#include "device/clockwork/device_state.h"
+#include "device/clockwork/random.h"
+#include "device/clockwork/timers.h"
 #include "display/display.h"
 #include "display/face.h"
 #include "game/game.h"
@@ -26,8 +26,8 @@ class Device : private GameHost {
     Scheduler timers;
     DeviceState state;
     Sound snd;  // plays only while state.DeviceSoundOn
-    Game game;  // holds a reference to vid, which it uses only once play starts
-    Display vid{face, game.state};
+    Display vid{face};
+    Game game;
 
     Clock& clock() { return clock_; }
     Random& random() { return random_; }
@@ -51,6 +51,10 @@ class Device : private GameHost {
     void Inp_right_down();
     void Inp_right_up();
     void Inp_shoot_down();
+
+    // Every button released as far as the latches know: no button held, no
+    // hero in play, no shot ready.
+    void clearLatches();
 
     // Timer handlers of the clock and the start-up face.
     void Timer_StartupTimer();

@@ -69,24 +69,8 @@ void Device::enterTimeFace() {
 }
 
 void Device::enterReadyFace(int readyMode) {
-    GameState& g = game.state;
     Gam_Stop_All_Timers();
-    vid.Vid_Show_All(false);
-    const bool gameA = readyMode == mode::GameAReady;
-    face.setVisible(gameA ? Ctl::im_panel_game_a : Ctl::im_panel_game_b, true);
-    vid.Vid_Show_Panel_Score(gameA ? g.HiScoreA : g.HiScoreB, true);
-    face.setVisible(seg::miss(1), true);
-    face.setVisible(seg::miss(2), true);
-    for (int column = 1; column <= 3; ++column) {
-        g.SavemeCounts[std::size_t(column)] = 3;
-        vid.Vid_Show_Saveme(column);
-    }
-    g.MissCount = 0;
-    vid.Vid_Show_Panel_Miss(g.MissCount);
-    g.EnemyHelperPosition = 2;
-    vid.Vid_Show_Enemy_Helper();
-    g.HeroPosition = 2;
-    vid.Vid_Show_Hero(g.HeroPosition, true);
+    game.showReadyFace(readyMode == mode::GameAReady);
     state.DeviceSoundOn = true;
     face.setVisible(Ctl::im_panel_sound, true);
 }

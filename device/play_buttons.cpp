@@ -16,12 +16,7 @@ void Device::Inp_left_down() {
         state.DeviceSoundOn = false;
         face.setVisible(Ctl::im_panel_sound, false);
     }
-    GameState& g = game.state;
-    if (g.HeroActive && g.HeroPosition > 1) {
-        vid.Vid_Show_Hero(g.HeroPosition, false);
-        --g.HeroPosition;
-        vid.Vid_Show_Hero(g.HeroPosition, true);
-    }
+    game.moveHero(-1);
 }
 
 void Device::Inp_left_up() {
@@ -33,12 +28,7 @@ void Device::Inp_right_down() {
     face.setVisible(Ctl::btn_right_down, true);
     if (state.KeyHeld) return;
     state.KeyHeld = true;
-    GameState& g = game.state;
-    if (g.HeroActive && g.HeroPosition < 3) {
-        vid.Vid_Show_Hero(g.HeroPosition, false);
-        ++g.HeroPosition;
-        vid.Vid_Show_Hero(g.HeroPosition, true);
-    }
+    game.moveHero(+1);
 }
 
 void Device::Inp_right_up() {
@@ -47,18 +37,16 @@ void Device::Inp_right_up() {
 }
 
 void Device::Inp_shoot_down() {
-    GameState& g = game.state;
     // Outside play the shoot buttons leave the shared latch alone.
-    if (!g.HeroActive) return;
+    if (!game.heroActive()) return;
     if (state.KeyHeld) return;
     state.KeyHeld = true;
-    if (!g.ShotReady) return;  // one shot in flight at a time
-    g.ShotReady = false;
-    snd.Snd_Play(SoundSample::Shot);
-    face.setVisible(seg::shot(g.HeroPosition, 1), true);
-    g.ShotColumn = g.HeroPosition;
-    g.ShotStep = 1;
-    timers[TimerId::Shot].setEnabled(true);
+    game.fire();
+}
+
+void Device::clearLatches() {
+    state.KeyHeld = state.GameAHeld = state.GameBHeld = false;
+    game.disarmHero();
 }
 
 }  // namespace zx

@@ -109,7 +109,7 @@ class Player {
         if (name == "saveme" && value.size() == 3) {
             for (int c = 1; c <= 3; ++c) {
                 g.SavemeCounts[std::size_t(c)] = value[std::size_t(c - 1)] - '0';
-                rig_.dev.vid.Vid_Show_Saveme(c);
+                rig_.dev.vid.Vid_Show_Saveme(c, g.SavemeCounts[std::size_t(c)]);
             }
         } else if (int* v = intVar(name)) {
             *v = std::stoi(value);

@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "app/form1.h"
-#include "device/clock.h"
-#include "device/random.h"
+#include "device/clockwork/clock.h"
+#include "device/clockwork/random.h"
 #include "input/keys_form.h"
 #include "sound/recording_backend.h"
 #include "windows/about.h"
