@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/dialogs.h"
+#include "windows/dialogs.h"
 #include "app/face_painter.h"
 #include "app/settings_notice.h"
 #include "app/timer_host.h"

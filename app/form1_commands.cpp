@@ -5,7 +5,7 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 
-#include "app/aux_windows.h"
+#include "windows/aux_windows.h"
 #include "app/beeper.h"
 #include "app/form1.h"
 #include "app/window_system.h"

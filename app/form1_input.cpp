@@ -6,8 +6,8 @@
 
 #include "app/form1.h"
 #include "input/button_dispatch.h"
-#include "input/qt_key_translation.h"
-#include "input/x11_key_state.h"
+#include "input/qt/qt_key_translation.h"
+#include "input/qt/x11_key_state.h"
 
 namespace zx {
 

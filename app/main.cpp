@@ -3,14 +3,14 @@
 #include <QDir>
 #include <chrono>
 
-#include "app/dialogs.h"
+#include "windows/dialogs.h"
 #include "app/form1.h"
 #include "app/program_folder.h"
 #include "app/quit_signals.h"
-#include "config/qt_settings_store.h"
+#include "config/qt/qt_settings_store.h"
 #include "device/clockwork/clock.h"
 #include "device/clockwork/random.h"
-#include "input/keys_form.h"
+#include "windows/keys_form.h"
 #include "sound/sdl_mixer_backend.h"
 #include "windows/about.h"
 #include "windows/aux_windows_impl.h"

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-#include "app/dialogs.h"
+#include "windows/dialogs.h"
 #include "config/settings_store.h"
 
 namespace zx {

@@ -7,10 +7,9 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "app/dialogs.h"
-#include "app/face_painter.h"
-#include "input/qt_key_translation.h"
-#include "input/x11_key_state.h"
+#include "windows/dialogs.h"
+#include "input/qt/qt_key_translation.h"
+#include "input/qt/x11_key_state.h"
 #include "windows/sharp_picture.h"
 #include "windows/splash_art.h"
 #include "windows/window_style.h"

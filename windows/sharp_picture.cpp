@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <cmath>
 
-#include "app/face_painter.h"
+#include "windows/picture_image.h"
 #include "config/twin_picture.h"
 
 namespace zx {

@@ -10,9 +10,9 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "app/dialogs.h"
+#include "windows/dialogs.h"
 #include "config/settings_store.h"
-#include "input/qt_key_translation.h"
+#include "input/qt/qt_key_translation.h"
 #include "sound/sound.h"
 #include "windows/combo_list_keys.h"
 #include "windows/shell.h"

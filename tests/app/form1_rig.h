@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/aux_windows.h"
+#include "windows/aux_windows.h"
 #include "app/beeper.h"
 #include "app/form1.h"
 #include "sound/recording_backend.h"

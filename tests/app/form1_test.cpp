@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "config/qt_settings_store.h"
+#include "config/qt/qt_settings_store.h"
 #include "sound/recording_backend.h"
 #include "tests/app/form1_rig.h"
 

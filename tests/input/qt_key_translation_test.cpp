@@ -1,5 +1,5 @@
 // Qt key events to virtual-key codes, with synthetic events.
-#include "input/qt_key_translation.h"
+#include "input/qt/qt_key_translation.h"
 
 #include <gtest/gtest.h>
 

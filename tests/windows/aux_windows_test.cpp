@@ -12,7 +12,7 @@
 #include "app/form1.h"
 #include "device/clockwork/clock.h"
 #include "device/clockwork/random.h"
-#include "input/keys_form.h"
+#include "windows/keys_form.h"
 #include "sound/recording_backend.h"
 #include "windows/about.h"
 #include "windows/aux_windows_impl.h"

@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "app/dialogs.h"
+#include "windows/dialogs.h"
 #include "tests/rig/special_files.h"
 
 namespace zx {

@@ -11,7 +11,7 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
-#include "app/dialogs.h"
+#include "windows/dialogs.h"
 #include "config/settings_store.h"
 #include "windows/shell.h"
 #include "windows/splash.h"
