@@ -5,11 +5,11 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 
-#include "windows/aux_windows.h"
 #include "app/beeper.h"
 #include "app/form1.h"
 #include "app/window_system.h"
 #include "input/button_dispatch.h"
+#include "windows/aux_windows.h"
 #include "windows/shell.h"
 
 namespace zx {
@@ -20,8 +20,8 @@ void TForm1::createMenus() {
     // Both menu images sit at the window's top-left corner; LoadSkin shows
     // them in full-screen mode only.
     const Rect closed{0, 0, kGameMenuClosedWidth, kGameMenuClosedHeight};
-    device_.face.setRect(Ctl::btn_game_menu_top, closed);
-    device_.face.setRect(Ctl::btn_game_menu_background, closed);
+    device_.setControlRect(Ctl::btn_game_menu_top, closed);
+    device_.setControlRect(Ctl::btn_game_menu_background, closed);
 }
 
 QAction* TForm1::menuItem(MenuCommand c) const { return popup_->item(c); }
@@ -93,7 +93,7 @@ void TForm1::setSplashScreenTick(bool on) {
 }
 
 void TForm1::pm_8_hiscoreClick() {
-    device_.game.resetHiScores();
+    device_.resetHiScores();
     // The digits on the face stay until the face is next built.
     if (beeper_)
         beeper_->beep();
@@ -149,7 +149,7 @@ void TForm1::btn_game_menu_topClick() {
 }
 
 void TForm1::Vid_Display_Game_Menu() {
-    Rect r = device_.face[Ctl::btn_game_menu_background].rect;
+    Rect r = device_.face()[Ctl::btn_game_menu_background].rect;
     if (GameMenuOpen) {
         gameMenu_.open(this, popup_->PopupItems(), [this] {
             GameMenuOpen = false;
@@ -163,7 +163,7 @@ void TForm1::Vid_Display_Game_Menu() {
         r.w = kGameMenuClosedWidth;
         r.h = kGameMenuClosedHeight;
     }
-    device_.face.setRect(Ctl::btn_game_menu_background, r);
+    device_.setControlRect(Ctl::btn_game_menu_background, r);
 }
 
 void TForm1::releaseHeldInput() {

@@ -17,10 +17,10 @@ static bool isDragImage(Ctl c) {
 
 std::optional<Ctl> TForm1::controlAt(QPoint p) const {
     for (auto it = kDrawingOrder.rbegin(); it != kDrawingOrder.rend(); ++it) {
-        const Control& c = device_.face[*it];
+        const Control& c = device_.face()[*it];
         if (!c.visible || c.rect.empty() || *it == Ctl::im_backdrop) continue;
         // A scaled device's controls are hit where they are drawn.
-        const DeviceView view = isDeviceControl(*it) ? device_.face.look().device : DeviceView{};
+        const DeviceView view = isDeviceControl(*it) ? device_.face().look().device : DeviceView{};
         if (view.hits(c.rect.x, c.rect.y, c.rect.w, c.rect.h, p.x(), p.y())) return *it;
     }
     return std::nullopt;
@@ -53,7 +53,7 @@ bool TForm1::event(QEvent* e) {
         return true;
     }
     // On a screen of another pixel ratio the shape is worked out anew.
-    if (e->type() == QEvent::ScreenChangeInternal && device_.face.look().colourKeyOn &&
+    if (e->type() == QEvent::ScreenChangeInternal && device_.face().look().colourKeyOn &&
         devicePixelRatio() != shapeRatio_)
         applyShape();
     return QWidget::event(e);
@@ -89,7 +89,7 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
     host_.sync();
     pressedImage_ = c;
     if (isDragImage(*c)) {
-        const Rect& r = device_.face[*c].rect;
+        const Rect& r = device_.face()[*c].rect;
         im_backgroundMouseDown(*c, p - QPoint(r.x, r.y));
         return;
     }
@@ -103,7 +103,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     if (isDragImage(*pressedImage_)) {
-        const Rect& r = device_.face[*pressedImage_].rect;
+        const Rect& r = device_.face()[*pressedImage_].rect;
         im_backgroundMouseMove(*pressedImage_, p - QPoint(r.x, r.y));
     }
 }

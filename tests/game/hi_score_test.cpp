@@ -31,7 +31,7 @@ TEST(HiScores, LoadTakesTheStoredScoresClampedAndKeepsTheHeldOnesWhereNoneIsStor
         r.game().HiScoreA = row.heldA;
         r.game().HiScoreB = row.heldB;
         r.settings.writes.clear();
-        r.dev.game.loadHiScores();
+        r.dev.loadHiScores();
         EXPECT_EQ(r.game().HiScoreA, row.wantA) << row.hiScore1.value_or("absent");
         EXPECT_EQ(r.game().HiScoreB, row.wantB) << row.hiScore2.value_or("absent");
         EXPECT_TRUE(r.settings.writes.empty());
@@ -41,9 +41,9 @@ TEST(HiScores, LoadTakesTheStoredScoresClampedAndKeepsTheHeldOnesWhereNoneIsStor
 TEST(HiScores, ResetZeroesBothInTheGameAndTheSettingsAndTheReadyFaceShowsIt) {
     testing::Rig r;
     r.settings.values = {{"HiScore1", "480"}, {"HiScore2", "2210"}};
-    r.dev.game.loadHiScores();
+    r.dev.loadHiScores();
     r.settings.writes.clear();
-    r.dev.game.resetHiScores();
+    r.dev.resetHiScores();
     EXPECT_EQ(r.game().HiScoreA, 0);
     EXPECT_EQ(r.game().HiScoreB, 0);
     EXPECT_EQ(r.settings.writes, (std::vector<std::string>{"HiScore1=0", "HiScore2=0"}));
@@ -66,20 +66,21 @@ TEST(Latches, ClearingReleasesEveryLatchWhateverWasSet) {
     };
     for (const Latches& row : table) {
         testing::Rig r;
-        r.dev.state.KeyHeld = row.keyHeld;
-        r.dev.state.GameAHeld = row.gameAHeld;
-        r.dev.state.GameBHeld = row.gameBHeld;
+        DeviceProbe::state(r.dev).KeyHeld = row.keyHeld;
+        DeviceProbe::state(r.dev).GameAHeld = row.gameAHeld;
+        DeviceProbe::state(r.dev).GameBHeld = row.gameBHeld;
         r.game().HeroActive = row.heroActive;
         r.game().ShotReady = row.shotReady;
         r.settings.writes.clear();
         r.dev.clearLatches();
-        EXPECT_FALSE(r.dev.state.KeyHeld || r.dev.state.GameAHeld || r.dev.state.GameBHeld)
+        EXPECT_FALSE(DeviceProbe::state(r.dev).KeyHeld || DeviceProbe::state(r.dev).GameAHeld ||
+                     DeviceProbe::state(r.dev).GameBHeld)
             << row.name;
         EXPECT_FALSE(r.game().HeroActive || r.game().ShotReady) << row.name;
         // Cleared latches let the next press act at once, and a shoot press
         // outside play takes no latch.
-        r.dev.Inp_shoot_down();
-        EXPECT_FALSE(r.dev.state.KeyHeld) << row.name;
+        r.dev.press(DeviceButton::ShootLeft);
+        EXPECT_FALSE(DeviceProbe::state(r.dev).KeyHeld) << row.name;
         EXPECT_FALSE(r.running(TimerId::Shot)) << row.name;
         EXPECT_TRUE(r.settings.writes.empty()) << row.name;
     }
