@@ -11,6 +11,7 @@
 
 #include "app/window_system.h"
 #include "config/gfxinit.h"
+#include "input/button_dispatch.h"
 #include "windows/game_menu.h"
 
 namespace zx {
@@ -21,7 +22,18 @@ TForm1::TForm1(Form1Deps deps)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       deps_(deps),
       device_(deps.clock, deps.random, deps.sound, deps.settings),
-      host_(device_.timers(), this) {
+      host_(device_.timers(), this),
+      input_({[this] { host_.sync(); },
+              [this](std::uint16_t vk, bool repeat) {
+                  if (repeat)
+                      FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
+                  else
+                      FormKeyDown(device_, keyMap_.KeyBindings, vk);
+              },
+              [this](std::uint16_t vk) { FormKeyUp(device_, keyMap_.KeyBindings, vk); },
+              [this](QPoint p) { return controlAt(p); },
+              [this](Ctl c, QPoint p) { imagePressed(c, p); },
+              [this](Ctl c, QPoint p) { imageReleased(c, p); }}) {
     // See-through where the device is not, on every desktop that composes
     // windows; it must be set before the native window exists. Elsewhere the
     // window stays opaque and its shape cuts the device out.

@@ -7,16 +7,16 @@
 #include <memory>
 #include <optional>
 
-#include "windows/dialogs.h"
 #include "app/face_painter.h"
 #include "app/settings_notice.h"
 #include "app/timer_host.h"
 #include "config/settings_store.h"
 #include "device/device.h"
 #include "input/key_map.h"
-#include "input/key_repeat.h"
 #include "sound/sound_backend.h"
+#include "windows/dialogs.h"
 #include "windows/game_menu.h"
+#include "windows/input_router.h"
 #include "windows/popup_menu.h"
 #include "windows/splash.h"
 
@@ -130,6 +130,8 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     // The topmost visible control under a point of the client area.
     std::optional<Ctl> controlAt(QPoint p) const;
     void updateCursor(QPoint p);
+    void imagePressed(Ctl image, QPoint p);
+    void imageReleased(Ctl image, QPoint p);
     void im_backgroundMouseDown(Ctl image, QPoint inImage);
     void im_backgroundMouseMove(Ctl image, QPoint inImage);
 
@@ -140,8 +142,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     TimerHost host_;
     FacePainter painter_;
     KeyMap keyMap_;
-    KeyRepeatFilter keyRepeat_;
-    std::optional<Ctl> pressedImage_;  // the image that took the mouse press
+    InputRouter<Ctl> input_;  // keys, and the image that took the left press
     int DragStartX = 0;
     int DragStartY = 0;
     bool moveByHand_ = false;  // the window system could not move the window

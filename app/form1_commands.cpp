@@ -169,17 +169,19 @@ void TForm1::Vid_Display_Game_Menu() {
 void TForm1::releaseHeldInput() {
     // A release that goes to another window must not leave a device button down.
     host_.sync();
-    for (std::uint16_t vk : keyRepeat_.takeHeld()) FormKeyUp(device_, keyMap_.KeyBindings, vk);
-    if (pressedImage_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
-        buttonImageMouseUp(device_, *pressedImage_, MouseButton::Left);
+    for (std::uint16_t vk : input_.takeHeldKeys()) FormKeyUp(device_, keyMap_.KeyBindings, vk);
+    const auto held = input_.held();
+    if (held && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        buttonImageMouseUp(device_, *held, MouseButton::Left);
     }
-    pressedImage_.reset();
+    input_.forgetHeld();
 }
 
 void TForm1::releasePointer() {
-    if (!pressedImage_) return;
-    const Ctl c = *pressedImage_;
-    pressedImage_.reset();
+    const auto held = input_.held();
+    if (!held) return;
+    const Ctl c = *held;
+    input_.forgetHeld();
     host_.sync();
     buttonImageMouseUp(device_, c, MouseButton::Left);
 }
