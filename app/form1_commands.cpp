@@ -78,8 +78,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 
 void TForm1::pm_0_menuPopup() {
     bool boxTicked = splashScreenTick_;
-    if (auto* splash = qobject_cast<TSplashForm*>(splashForm_); splash && splash->chb_splashscreen)
-        boxTicked = splash->chb_splashscreen->isChecked();
+    if (auto* splash = qobject_cast<TSplashForm*>(splashForm_))
+        boxTicked = splash->splashBoxTicked().value_or(boxTicked);
     setSplashScreenTick(deps_.settings.ReadBool("SplashScreen", boxTicked));
     if (FullscreenMode && GameMenuOpen) {
         GameMenuOpen = false;

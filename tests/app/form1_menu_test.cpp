@@ -89,7 +89,7 @@ TEST_F(PopupMenuTest, SplashMarkIsTheStoredValueElseTheSplashCheckBox) {
         if (row.stored) store.writeText("SplashScreen", row.stored);
         TForm1 form(Form1Deps{store, dialogs, clock, random, sound, dir.path()});
         TSplashForm splash(form, store, dialogs, log, form.SplashPending);
-        splash.chb_splashscreen->setChecked(row.box);
+        splash.splashBox()->setChecked(row.box);
         form.setSplashForm(&splash);
         emit form.pm_0_menu()->aboutToShow();
         QAction* item = form.menuItem(MenuCommand::Splashscreen);
@@ -97,7 +97,7 @@ TEST_F(PopupMenuTest, SplashMarkIsTheStoredValueElseTheSplashCheckBox) {
         // The switch inverts the mark and stores it; the next opening keeps it.
         item->trigger();
         EXPECT_EQ(store.readText("SplashScreen"), row.mark ? "0" : "1");
-        splash.chb_splashscreen->setChecked(row.mark);
+        splash.splashBox()->setChecked(row.mark);
         emit form.pm_0_menu()->aboutToShow();
         EXPECT_EQ(item->isChecked(), !row.mark);
     }
