@@ -1,16 +1,13 @@
-// The device window's commands: the popup menu, the in-game menu and the
-// switch between windowed and full-screen presentation.
+// The device window's side of the menus: the popup menu's opening, the in-game
+// menu, and the switch between windowed and full-screen presentation.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 
-#include "app/beeper.h"
 #include "app/form1.h"
 #include "app/window_system.h"
 #include "input/button_dispatch.h"
-#include "windows/aux_windows.h"
-#include "windows/shell.h"
 
 namespace zx {
 
@@ -25,48 +22,6 @@ void TForm1::createMenus() {
 }
 
 QAction* TForm1::menuItem(MenuCommand c) const { return popup_->item(c); }
-
-void TForm1::runCommand(MenuCommand c) {
-    switch (c) {
-        case MenuCommand::None:
-            break;
-        case MenuCommand::About:
-            if (aux_) aux_->openAbout();
-            break;
-        case MenuCommand::Readme:
-            openWithShell("Readme.txt");
-            break;
-        case MenuCommand::Whatsnew:
-            openWithShell("Whatsnew.txt");
-            break;
-        case MenuCommand::Manual:
-            if (aux_) aux_->openManual();
-            break;
-        case MenuCommand::Config:
-            openWithShell("Config.ini");
-            break;
-        case MenuCommand::Keys:
-            if (aux_) aux_->openKeySettings();
-            break;
-        case MenuCommand::Hiscore:
-            pm_8_hiscoreClick();
-            break;
-        case MenuCommand::Fullscreen:
-            pm_10_fullscreenClick();
-            break;
-        case MenuCommand::Splashscreen:
-            pm_11_splashscreenClick();
-            break;
-        case MenuCommand::Exit:
-            terminate();
-            break;
-    }
-}
-
-void TForm1::openWithShell(const char* fileName) {
-    // The bare name, resolved against the current directory; failures are silent.
-    if (shell_) shell_->open(QString::fromLatin1(fileName));
-}
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     // The menu takes the pointer and the keyboard: their releases go to it.
@@ -90,15 +45,6 @@ void TForm1::pm_0_menuPopup() {
 void TForm1::setSplashScreenTick(bool on) {
     splashScreenTick_ = on;
     menuItem(MenuCommand::Splashscreen)->setChecked(on);
-}
-
-void TForm1::pm_8_hiscoreClick() {
-    device_.resetHiScores();
-    // The digits on the face stay until the face is next built.
-    if (beeper_)
-        beeper_->beep();
-    else
-        QApplication::beep();
 }
 
 void TForm1::pm_10_fullscreenClick() {
