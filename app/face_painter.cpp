@@ -6,15 +6,9 @@
 #include <optional>
 
 #include "config/gfxinit.h"
+#include "windows/picture_image.h"
 
 namespace zx {
-
-QImage toQImage(const Picture& p) {
-    // An opaque picture is drawn as a plain copy, with no blending.
-    return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height,
-                  qsizetype(p.width) * 4,
-                  p.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-}
 
 static QRect qrect(const Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
 

@@ -13,11 +13,9 @@
 
 #include "config/twin_picture.h"
 #include "display/face.h"
+#include "windows/picture_image.h"
 
 namespace zx {
-
-// A view of a picture's pixels as a QImage, without copying them.
-QImage toQImage(const Picture& p);
 
 // Paints at the pixel density of the painter's device (a window's device
 // pixel ratio, or a QImage's) and at the face's device scale: where a picture

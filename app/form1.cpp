@@ -11,6 +11,7 @@
 
 #include "app/window_system.h"
 #include "config/gfxinit.h"
+#include "input/button_dispatch.h"
 #include "windows/game_menu.h"
 
 namespace zx {
@@ -21,7 +22,18 @@ TForm1::TForm1(Form1Deps deps)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       deps_(deps),
       device_(deps.clock, deps.random, deps.sound, deps.settings),
-      host_(device_.timers, this) {
+      host_(device_.timers(), this),
+      input_({[this] { host_.sync(); },
+              [this](std::uint16_t vk, bool repeat) {
+                  if (repeat)
+                      FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
+                  else
+                      FormKeyDown(device_, keyMap_.KeyBindings, vk);
+              },
+              [this](std::uint16_t vk) { FormKeyUp(device_, keyMap_.KeyBindings, vk); },
+              [this](QPoint p) { return controlAt(p); },
+              [this](Ctl c, QPoint p) { imagePressed(c, p); },
+              [this](Ctl c, QPoint p) { imageReleased(c, p); }}) {
     // See-through where the device is not, on every desktop that composes
     // windows; it must be set before the native window exists. Elsewhere the
     // window stays opaque and its shape cuts the device out.
@@ -34,12 +46,12 @@ TForm1::TForm1(Form1Deps deps)
     // The cursor follows the control under the pointer, held button or not.
     setMouseTracking(true);
     setWindowTitle(QString::fromLatin1(kTitle));
-    device_.face.setObserver(this);
+    device_.setFaceObserver(this);
     createMenus();
     FormCreate();
 }
 
-TForm1::~TForm1() { device_.face.setObserver(nullptr); }
+TForm1::~TForm1() { device_.setFaceObserver(nullptr); }
 
 QSize TForm1::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -56,11 +68,8 @@ void TForm1::FormCreate() {
     GameMenuOpen = false;
     keyMap_.load(deps_.settings);
     keyMap_.UpdateButtonHints();
-    GameState& game = device_.game.state;
-    game.HiScoreA = storedHiScore(deps_.settings.ReadInteger("HiScore1", game.HiScoreA));
-    game.HiScoreB = storedHiScore(deps_.settings.ReadInteger("HiScore2", game.HiScoreB));
-    device_.state.KeyHeld = device_.state.GameAHeld = device_.state.GameBHeld = false;
-    game.HeroActive = game.ShotReady = false;
+    device_.loadHiScores();
+    device_.clearLatches();
 }
 
 void TForm1::LoadSkinAndApply() {
@@ -71,11 +80,11 @@ void TForm1::LoadSkinAndApply() {
     ctx.screenHeight = screen.height();
     ctx.fullscreen = FullscreenMode;
     painter_.releaseTwins();
-    const SkinResult result = LoadSkin(device_.face, ctx);
+    const SkinResult result = device_.loadSkin(ctx);
     // The in-game menu's picture is decoded once full-screen mode needs it:
     // its button exists only there.
-    if (FullscreenMode && !device_.face[Ctl::btn_game_menu_background].picture)
-        device_.face.setPicture(Ctl::btn_game_menu_background, gameMenuPicture());
+    if (FullscreenMode && !device_.face()[Ctl::btn_game_menu_background].picture)
+        device_.setControlPicture(Ctl::btn_game_menu_background, gameMenuPicture());
     applyShape();
     if (result.ok()) return;
     deps_.dialogs.showError(QString::fromStdString(result.message));
@@ -86,7 +95,7 @@ void TForm1::LoadSkinAndApply() {
 }
 
 void TForm1::applyShape() {
-    const WindowLook& look = device_.face.look();
+    const WindowLook& look = device_.face().look();
     setFixedSize(look.clientWidth, look.clientHeight);
     transparent_ = testAttribute(Qt::WA_TranslucentBackground) &&
                    (transparencyForced_ ? *transparencyForced_ : shapeByTransparency());
@@ -99,7 +108,7 @@ void TForm1::applyShape() {
         // empty region would mean "no shape" and show the whole window; a
         // shape that lies outside the window shows none of it.
         shapeRatio_ = devicePixelRatio();
-        shape_ = painter_.mask(device_.face, shapeRatio_);
+        shape_ = painter_.mask(device_.face(), shapeRatio_);
         setMask(shape_.isEmpty() ? QRegion(-1, -1, 1, 1) : shape_);
     }
     update();
@@ -112,12 +121,11 @@ void TForm1::centreOnScreen() {
          std::max(0, (screen.height() - height()) / 2));
 }
 
-bool TForm1::Snd_Init(int soundMode) { return device_.snd.Snd_Init(soundMode); }
+bool TForm1::Snd_Init(int soundMode) { return device_.startSound(soundMode); }
 
 void TForm1::enterStartupMode() {
     host_.sync();
-    device_.state.DeviceMode = mode::Startup;
-    device_.Gam_Set_Mode();
+    device_.enterMode(mode::Startup);
     showPresentation();
     raise();
     activateWindow();
@@ -162,7 +170,7 @@ void TForm1::showSplashAtStart() {
 void TForm1::areaChanged(const Rect& r) { update(QRect(r.x, r.y, r.w, r.h)); }
 
 void TForm1::lookChanged() {
-    const WindowLook& look = device_.face.look();
+    const WindowLook& look = device_.face().look();
     setFixedSize(look.clientWidth, look.clientHeight);
 }
 
@@ -170,14 +178,14 @@ void TForm1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     // See-through: the colour key's pixels stay clear; elsewhere (full
     // screen, a rectangle, or the window shape cutting) painted as designed.
-    const bool cut = transparent_ && device_.face.look().colourKeyOn;
-    painter_.paint(p, device_.face, event->rect(), cut ? &shape_ : nullptr);
+    const bool cut = transparent_ && device_.face().look().colourKeyOn;
+    painter_.paint(p, device_.face(), event->rect(), cut ? &shape_ : nullptr);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // Samples and the sound system go first; settings are written as they
     // change, so there is nothing left to save.
-    device_.snd.Snd_Close();
+    device_.closeSound();
     event->accept();
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }

@@ -7,16 +7,17 @@
 #include <memory>
 #include <optional>
 
-#include "app/dialogs.h"
 #include "app/face_painter.h"
+#include "app/menu_commands.h"
 #include "app/settings_notice.h"
 #include "app/timer_host.h"
 #include "config/settings_store.h"
 #include "device/device.h"
 #include "input/key_map.h"
-#include "input/key_repeat.h"
 #include "sound/sound_backend.h"
+#include "windows/dialogs.h"
 #include "windows/game_menu.h"
+#include "windows/input_router.h"
 #include "windows/popup_menu.h"
 #include "windows/splash.h"
 
@@ -37,7 +38,7 @@ struct Form1Deps {
     QString programDir;  // the executable's folder
 };
 
-class TForm1 : public QWidget, public SplashHost, private FaceObserver {
+class TForm1 : public QWidget, public SplashHost, private FaceObserver, private CommandWindow {
     Q_OBJECT
   public:
     explicit TForm1(Form1Deps deps);
@@ -81,9 +82,9 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
 
     // Where the commands lead: the about box, manual and key settings; the
     // shell's "open"; the system beep (QApplication::beep when none is set).
-    void setAuxWindows(AuxWindows* w) { aux_ = w; }
-    void setShell(Shell* s) { shell_ = s; }
-    void setBeeper(Beeper* b) { beeper_ = b; }
+    void setAuxWindows(AuxWindows* w) { commands_.setAuxWindows(w); }
+    void setShell(Shell* s) { commands_.setShell(s); }
+    void setBeeper(Beeper* b) { commands_.setBeeper(b); }
 
     // The popup menu and the in-game menu.
     QMenu* pm_0_menu() const { return popup_->pm_0_menu; }
@@ -91,8 +92,7 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     bool gameMenuOpen() const { return GameMenuOpen; }
     const GameMenu& gameMenu() const { return gameMenu_; }
     void pm_0_menuPopup();
-    void runCommand(MenuCommand c);
-    void pm_8_hiscoreClick();
+    void runCommand(MenuCommand c) { commands_.run(c); }
     void pm_10_fullscreenClick();
     void pm_11_splashscreenClick();
     void btn_game_menu_topClick();
@@ -113,7 +113,8 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
 
   private:
     void createMenus();
-    void openWithShell(const char* fileName);
+    void toggleFullscreen() override { pm_10_fullscreenClick(); }
+    void toggleSplashscreen() override { pm_11_splashscreenClick(); }
     // Lets go of every device button held by a key or the mouse.
     void releaseHeldInput();
     // Lets go of what the left button holds, when its release will go to the
@@ -130,6 +131,8 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     // The topmost visible control under a point of the client area.
     std::optional<Ctl> controlAt(QPoint p) const;
     void updateCursor(QPoint p);
+    void imagePressed(Ctl image, QPoint p);
+    void imageReleased(Ctl image, QPoint p);
     void im_backgroundMouseDown(Ctl image, QPoint inImage);
     void im_backgroundMouseMove(Ctl image, QPoint inImage);
 
@@ -137,11 +140,11 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     // Before the creation's first writes (the keys are written back).
     SettingsNotice settingsNotice_{deps_.settings, deps_.dialogs};
     Device device_;
+    MenuCommands commands_{device_, *this};
     TimerHost host_;
     FacePainter painter_;
     KeyMap keyMap_;
-    KeyRepeatFilter keyRepeat_;
-    std::optional<Ctl> pressedImage_;  // the image that took the mouse press
+    InputRouter<Ctl> input_;  // keys, and the image that took the left press
     int DragStartX = 0;
     int DragStartY = 0;
     bool moveByHand_ = false;  // the window system could not move the window
@@ -156,9 +159,6 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver {
     QWidget* splashForm_ = nullptr;
     std::unique_ptr<PopupMenu> popup_;
     GameMenu gameMenu_;
-    AuxWindows* aux_ = nullptr;
-    Shell* shell_ = nullptr;
-    Beeper* beeper_ = nullptr;
 };
 
 }  // namespace zx

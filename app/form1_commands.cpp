@@ -1,16 +1,13 @@
-// The device window's commands: the popup menu, the in-game menu and the
-// switch between windowed and full-screen presentation.
+// The device window's side of the menus: the popup menu's opening, the in-game
+// menu, and the switch between windowed and full-screen presentation.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 
-#include "app/aux_windows.h"
-#include "app/beeper.h"
 #include "app/form1.h"
 #include "app/window_system.h"
 #include "input/button_dispatch.h"
-#include "windows/shell.h"
 
 namespace zx {
 
@@ -20,53 +17,11 @@ void TForm1::createMenus() {
     // Both menu images sit at the window's top-left corner; LoadSkin shows
     // them in full-screen mode only.
     const Rect closed{0, 0, kGameMenuClosedWidth, kGameMenuClosedHeight};
-    device_.face.setRect(Ctl::btn_game_menu_top, closed);
-    device_.face.setRect(Ctl::btn_game_menu_background, closed);
+    device_.setControlRect(Ctl::btn_game_menu_top, closed);
+    device_.setControlRect(Ctl::btn_game_menu_background, closed);
 }
 
 QAction* TForm1::menuItem(MenuCommand c) const { return popup_->item(c); }
-
-void TForm1::runCommand(MenuCommand c) {
-    switch (c) {
-        case MenuCommand::None:
-            break;
-        case MenuCommand::About:
-            if (aux_) aux_->openAbout();
-            break;
-        case MenuCommand::Readme:
-            openWithShell("Readme.txt");
-            break;
-        case MenuCommand::Whatsnew:
-            openWithShell("Whatsnew.txt");
-            break;
-        case MenuCommand::Manual:
-            if (aux_) aux_->openManual();
-            break;
-        case MenuCommand::Config:
-            openWithShell("Config.ini");
-            break;
-        case MenuCommand::Keys:
-            if (aux_) aux_->openKeySettings();
-            break;
-        case MenuCommand::Hiscore:
-            pm_8_hiscoreClick();
-            break;
-        case MenuCommand::Fullscreen:
-            pm_10_fullscreenClick();
-            break;
-        case MenuCommand::Splashscreen:
-            pm_11_splashscreenClick();
-            break;
-        case MenuCommand::Exit:
-            terminate();
-            break;
-    }
-}
-
-void TForm1::openWithShell(const char* fileName) {
-    // The bare name, resolved against the current directory; failures are silent.
-    if (shell_) shell_->open(QString::fromLatin1(fileName));
-}
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     // The menu takes the pointer and the keyboard: their releases go to it.
@@ -78,8 +33,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 
 void TForm1::pm_0_menuPopup() {
     bool boxTicked = splashScreenTick_;
-    if (auto* splash = qobject_cast<TSplashForm*>(splashForm_); splash && splash->chb_splashscreen)
-        boxTicked = splash->chb_splashscreen->isChecked();
+    if (auto* splash = qobject_cast<TSplashForm*>(splashForm_))
+        boxTicked = splash->splashBoxTicked().value_or(boxTicked);
     setSplashScreenTick(deps_.settings.ReadBool("SplashScreen", boxTicked));
     if (FullscreenMode && GameMenuOpen) {
         GameMenuOpen = false;
@@ -90,19 +45,6 @@ void TForm1::pm_0_menuPopup() {
 void TForm1::setSplashScreenTick(bool on) {
     splashScreenTick_ = on;
     menuItem(MenuCommand::Splashscreen)->setChecked(on);
-}
-
-void TForm1::pm_8_hiscoreClick() {
-    GameState& game = device_.game.state;
-    game.HiScoreA = 0;
-    deps_.settings.WriteInteger("HiScore1", 0);
-    game.HiScoreB = 0;
-    deps_.settings.WriteInteger("HiScore2", 0);
-    // The digits on the face stay until the face is next built.
-    if (beeper_)
-        beeper_->beep();
-    else
-        QApplication::beep();
 }
 
 void TForm1::pm_10_fullscreenClick() {
@@ -153,7 +95,7 @@ void TForm1::btn_game_menu_topClick() {
 }
 
 void TForm1::Vid_Display_Game_Menu() {
-    Rect r = device_.face[Ctl::btn_game_menu_background].rect;
+    Rect r = device_.face()[Ctl::btn_game_menu_background].rect;
     if (GameMenuOpen) {
         gameMenu_.open(this, popup_->PopupItems(), [this] {
             GameMenuOpen = false;
@@ -167,23 +109,25 @@ void TForm1::Vid_Display_Game_Menu() {
         r.w = kGameMenuClosedWidth;
         r.h = kGameMenuClosedHeight;
     }
-    device_.face.setRect(Ctl::btn_game_menu_background, r);
+    device_.setControlRect(Ctl::btn_game_menu_background, r);
 }
 
 void TForm1::releaseHeldInput() {
     // A release that goes to another window must not leave a device button down.
     host_.sync();
-    for (std::uint16_t vk : keyRepeat_.takeHeld()) FormKeyUp(device_, keyMap_.KeyBindings, vk);
-    if (pressedImage_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
-        buttonImageMouseUp(device_, *pressedImage_, MouseButton::Left);
+    for (std::uint16_t vk : input_.takeHeldKeys()) FormKeyUp(device_, keyMap_.KeyBindings, vk);
+    const auto held = input_.held();
+    if (held && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        buttonImageMouseUp(device_, *held, MouseButton::Left);
     }
-    pressedImage_.reset();
+    input_.forgetHeld();
 }
 
 void TForm1::releasePointer() {
-    if (!pressedImage_) return;
-    const Ctl c = *pressedImage_;
-    pressedImage_.reset();
+    const auto held = input_.held();
+    if (!held) return;
+    const Ctl c = *held;
+    input_.forgetHeld();
     host_.sync();
     buttonImageMouseUp(device_, c, MouseButton::Left);
 }

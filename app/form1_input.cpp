@@ -6,8 +6,7 @@
 
 #include "app/form1.h"
 #include "input/button_dispatch.h"
-#include "input/qt_key_translation.h"
-#include "input/x11_key_state.h"
+#include "input/qt/qt_key_translation.h"
 
 namespace zx {
 
@@ -17,10 +16,10 @@ static bool isDragImage(Ctl c) {
 
 std::optional<Ctl> TForm1::controlAt(QPoint p) const {
     for (auto it = kDrawingOrder.rbegin(); it != kDrawingOrder.rend(); ++it) {
-        const Control& c = device_.face[*it];
+        const Control& c = device_.face()[*it];
         if (!c.visible || c.rect.empty() || *it == Ctl::im_backdrop) continue;
         // A scaled device's controls are hit where they are drawn.
-        const DeviceView view = isDeviceControl(*it) ? device_.face.look().device : DeviceView{};
+        const DeviceView view = isDeviceControl(*it) ? device_.face().look().device : DeviceView{};
         if (view.hits(c.rect.x, c.rect.y, c.rect.w, c.rect.h, p.x(), p.y())) return *it;
     }
     return std::nullopt;
@@ -53,70 +52,41 @@ bool TForm1::event(QEvent* e) {
         return true;
     }
     // On a screen of another pixel ratio the shape is worked out anew.
-    if (e->type() == QEvent::ScreenChangeInternal && device_.face.look().colourKeyOn &&
+    if (e->type() == QEvent::ScreenChangeInternal && device_.face().look().colourKeyOn &&
         devicePixelRatio() != shapeRatio_)
         applyShape();
     return QWidget::event(e);
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
-    const std::uint16_t vk = virtualKeyOf(*event);
-    if (vk == 0) return;
-    host_.sync();
-    if (keyRepeat_.onPress(vk, event->isAutoRepeat()) == KeyRepeatFilter::Action::Press)
-        FormKeyDown(device_, keyMap_.KeyBindings, vk);
-    else
-        FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
-}
+void TForm1::keyPressEvent(QKeyEvent* event) { input_.keyPress(*event); }
+void TForm1::keyReleaseEvent(QKeyEvent* event) { input_.keyRelease(*event); }
+void TForm1::mousePressEvent(QMouseEvent* event) { input_.mousePress(*event); }
+void TForm1::mouseReleaseEvent(QMouseEvent* event) { input_.mouseRelease(*event); }
 
-void TForm1::keyReleaseEvent(QKeyEvent* event) {
-    const std::uint16_t vk = virtualKeyOf(*event);
-    if (vk == 0) return;
-    const bool stillDown = !event->isAutoRepeat() && keyIsDown(event->nativeScanCode());
-    if (keyRepeat_.onRelease(vk, event->isAutoRepeat(), stillDown) == KeyRepeatFilter::Action::Drop)
-        return;
-    host_.sync();
-    FormKeyUp(device_, keyMap_.KeyBindings, vk);
-}
-
-void TForm1::mousePressEvent(QMouseEvent* event) {
-    // Only the left button takes an image; another button pressed meanwhile
-    // neither takes it over nor presses anything.
-    if (event->button() != Qt::LeftButton || pressedImage_) return;
-    const QPoint p = event->position().toPoint();
-    const auto c = controlAt(p);
-    if (!c) return;
-    host_.sync();
-    pressedImage_ = c;
-    if (isDragImage(*c)) {
-        const Rect& r = device_.face[*c].rect;
-        im_backgroundMouseDown(*c, p - QPoint(r.x, r.y));
+void TForm1::imagePressed(Ctl c, QPoint p) {
+    if (isDragImage(c)) {
+        const Rect& r = device_.face()[c].rect;
+        im_backgroundMouseDown(c, p - QPoint(r.x, r.y));
         return;
     }
-    buttonImageMouseDown(device_, *c, MouseButton::Left);
+    buttonImageMouseDown(device_, c, MouseButton::Left);
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    if (!pressedImage_) {
+    const auto held = input_.held();
+    if (!held) {
         updateCursor(p);
         return;
     }
-    if (isDragImage(*pressedImage_)) {
-        const Rect& r = device_.face[*pressedImage_].rect;
-        im_backgroundMouseMove(*pressedImage_, p - QPoint(r.x, r.y));
+    if (isDragImage(*held)) {
+        const Rect& r = device_.face()[*held].rect;
+        im_backgroundMouseMove(*held, p - QPoint(r.x, r.y));
     }
 }
 
-void TForm1::mouseReleaseEvent(QMouseEvent* event) {
-    // The left release belongs to the image that took the left press,
-    // wherever the pointer is now.
-    if (event->button() != Qt::LeftButton || !pressedImage_) return;
-    host_.sync();
-    const Ctl c = *pressedImage_;
-    pressedImage_.reset();
-    if (c == Ctl::btn_game_menu_top && controlAt(event->position().toPoint()) == c)
-        btn_game_menu_topClick();
+void TForm1::imageReleased(Ctl c, QPoint p) {
+    if (c == Ctl::btn_game_menu_top && controlAt(p) == c) btn_game_menu_topClick();
     buttonImageMouseUp(device_, c, MouseButton::Left);
 }
 
@@ -127,7 +97,7 @@ void TForm1::im_backgroundMouseDown(Ctl, QPoint inImage) {
     QWindow* window = windowHandle();
     moveByHand_ = !(window && window->startSystemMove());
     if (!moveByHand_) {
-        pressedImage_.reset();
+        input_.forgetHeld();
         return;
     }
     DragStartX = inImage.x();

@@ -4,17 +4,17 @@
 #include <chrono>
 
 #include "app/after_first_frame.h"
-#include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/program_folder.h"
 #include "app/quit_signals.h"
-#include "config/qt_settings_store.h"
-#include "device/clock.h"
-#include "device/random.h"
-#include "input/keys_form.h"
+#include "config/qt/qt_settings_store.h"
+#include "device/clockwork/clock.h"
+#include "device/clockwork/random.h"
 #include "sound/sdl_audio_backend.h"
 #include "windows/about.h"
 #include "windows/aux_windows_impl.h"
+#include "windows/dialogs.h"
+#include "windows/keys_form.h"
 #include "windows/manual.h"
 #include "windows/shell.h"
 #include "windows/splash.h"
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         quitRequested = true;
         // A message box open now runs its own loop, which quit() does not end.
         dialogs.closeForQuit();
-        if (device) device->device().snd.Snd_Close();
+        if (device) device->device().closeSound();
         QCoreApplication::quit();
     });
 

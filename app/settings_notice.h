@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QString>
 
-#include "app/dialogs.h"
 #include "config/settings_store.h"
+#include "windows/dialogs.h"
 
 namespace zx {
 

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "device/timers.h"
+#include "device/clockwork/timers.h"
 
 namespace zx {
 

@@ -18,27 +18,26 @@ Millis playOneGame(std::uint64_t seed, long& handlers) {
     RecordingSoundBackend sound;  // sound never started: nothing is recorded
     MemorySettingsStore settings;
     Device dev(clock, random, sound, settings);
-    dev.timers.setAfterTick([&](TimerId) { ++handlers; });
-    dev.state.DeviceMode = mode::Time1;
-    dev.Gam_Set_Mode();
+    dev.timers().setAfterTick([&](TimerId) { ++handlers; });
+    dev.enterMode(mode::Time1);
     pressButton(dev, DeviceButton::GameA);
     releaseButton(dev, DeviceButton::GameA);
     SeededRandom dice(seed + 1);
-    while (dev.state.DeviceMode != mode::GameOver) {
-        const Millis until = dev.timers.now() + 100 + dice.next(200);
-        while (auto d = dev.timers.nextDeadline()) {
+    while (dev.state().DeviceMode != mode::GameOver) {
+        const Millis until = dev.timers().now() + 100 + dice.next(200);
+        while (auto d = dev.timers().nextDeadline()) {
             if (*d > until) break;
-            dev.timers.advance_to(*d);
+            dev.timers().advance_to(*d);
         }
-        dev.timers.advance_to(until);
-        const GameState& g = dev.game.state;
+        dev.timers().advance_to(until);
+        const GameState& g = dev.gameState();
         const DeviceButton b = g.HeroPosition < g.EnemyColumn   ? DeviceButton::Right
                                : g.HeroPosition > g.EnemyColumn ? DeviceButton::Left
                                                                 : DeviceButton::ShootLeft;
         pressButton(dev, b);
         releaseButton(dev, b);
     }
-    return dev.timers.now();
+    return dev.timers().now();
 }
 
 void BM_WholeGameInVirtualTime(benchmark::State& state) {

@@ -30,8 +30,7 @@ bool loadBundled(benchmark::State& state, zx::Face& face, int screenW, int scree
 // The bundled face with every segment lit, as the start-up face shows it.
 struct LitFace {
     zx::Face face;
-    zx::GameState game;
-    zx::Display vid{face, game};
+    zx::Display vid{face};
 
     bool load(benchmark::State& state, int screenW, int screenH, bool fullscreen) {
         if (!loadBundled(state, face, screenW, screenH, fullscreen)) return false;

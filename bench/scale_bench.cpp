@@ -20,8 +20,7 @@ namespace {
 // fit is set (the bundled Config.ini with the key added, in a folder of its own).
 struct LitFace {
     zx::Face face;
-    zx::GameState game;
-    zx::Display vid{face, game};
+    zx::Display vid{face};
 
     bool load(benchmark::State& state, bool fullscreen, bool fit = false) {
         std::string config = std::string(ZX_BIN_DIR) + "/Config.ini";

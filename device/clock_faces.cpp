@@ -10,10 +10,10 @@ namespace zx {
 void Device::showTwoDigits(int firstPlace, int value, bool blankTens) {
     value = std::clamp(value, 0, 99);  // a broken clock must not pick a missing glyph
     if (value >= 10 || !blankTens)
-        vid.setDigit(firstPlace, seg::bigGlyph(value / 10));
+        vid_.setDigit(firstPlace, seg::bigGlyph(value / 10));
     else
-        vid.clearDigit(firstPlace);
-    vid.setDigit(firstPlace + 1, seg::bigGlyph(value % 10));
+        vid_.clearDigit(firstPlace);
+    vid_.setDigit(firstPlace + 1, seg::bigGlyph(value % 10));
 }
 
 void Device::Timer_ClockTimer() {
@@ -21,21 +21,21 @@ void Device::Timer_ClockTimer() {
     int hour = t.hour;
     const bool am = hour <= 11;
     if (!am) hour -= 12;
-    face.setVisible(Ctl::im_panel_time_am, am);
-    face.setVisible(Ctl::im_panel_time_pm, !am);
+    face_.setVisible(Ctl::im_panel_time_am, am);
+    face_.setVisible(Ctl::im_panel_time_pm, !am);
     if (hour == 0) hour = 12;
     showTwoDigits(1, hour, true);
     showTwoDigits(3, t.minute, false);
-    vid.clearDigit(5);
-    timers[TimerId::Clock].setInterval(1000);
+    vid_.clearDigit(5);
+    timers_[TimerId::Clock].setInterval(1000);
 }
 
 void Device::Timer_DateTimer() {
     const LocalTime t = clock_.now();
     showTwoDigits(1, t.month, true);
     showTwoDigits(3, t.day, true);
-    vid.clearDigit(5);
-    timers[TimerId::Date].setInterval(1000);
+    vid_.clearDigit(5);
+    timers_[TimerId::Date].setInterval(1000);
 }
 
 }  // namespace zx

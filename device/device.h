@@ -1,38 +1,68 @@
 // The device core: the face, the twelve timers and the module state, built
-// from its collaborators. It includes nothing of the GUI.
+// from its ports. It includes nothing of the GUI. The front end and the
+// tests reach it through this one door: the buttons, the face to read and
+// its observer, the timers to drive, and a few whole-device commands.
 #pragma once
 
-#include "config/settings_store.h"
-#include "device/clock.h"
-#include "device/device_state.h"
-#include "device/random.h"
-#include "device/timers.h"
+#include "config/gfxinit.h"
+#include "device/clockwork/device_state.h"
+#include "device/clockwork/timers.h"
+#include "device/device_button.h"
+#include "device/ports.h"
 #include "display/display.h"
-#include "display/face.h"
 #include "game/game.h"
 #include "sound/sound.h"
 
 namespace zx {
 
+struct DeviceProbe;
+
 class Device : private GameHost {
   public:
     // Registers the handlers of the timers the device owns; the game
     // registers its own.
-    Device(Clock& clock, Random& random, SoundBackend& soundBackend, SettingsStore& settings);
+    explicit Device(DevicePorts ports);
+    Device(Clock& clock, Random& random, SoundBackend& soundBackend, SettingsStore& settings)
+        : Device(DevicePorts{clock, random, soundBackend, settings}) {}
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
 
-    Face face;
-    Scheduler timers;
-    DeviceState state;
-    Sound snd;  // plays only while state.DeviceSoundOn
-    Game game;  // holds a reference to vid, which it uses only once play starts
-    Display vid{face, game.state};
+    // A button pressed and released. Each button shows its pressed picture
+    // while down.
+    void press(DeviceButton b);
+    void release(DeviceButton b);
+    // A held button's repeated press: its pressed picture shown again, nothing more.
+    void showPressed(DeviceButton b);
 
-    Clock& clock() { return clock_; }
-    Random& random() { return random_; }
+    const Face& face() const { return face_; }
+    void setFaceObserver(FaceObserver* observer) { face_.setObserver(observer); }
+    // The front end's hand on the face: the skin's pictures and places, and
+    // the in-game menu's controls.
+    SkinResult loadSkin(const SkinContext& context) { return LoadSkin(face_, context); }
+    void setControlPicture(Ctl c, PictureRef picture) { face_.setPicture(c, std::move(picture)); }
+    void setControlRect(Ctl c, const Rect& r) { face_.setRect(c, r); }
 
-    // Mode cycle: builds the face of state.DeviceMode and starts what it runs.
+    // The timers, for the host that brings them up to the present.
+    Scheduler& timers() { return timers_; }
+    const Scheduler& timers() const { return timers_; }
+    const DeviceState& state() const { return state_; }
+    const GameState& gameState() const { return game_.state; }
+
+    // Builds the face of mode `m` and starts what it runs (the launch enters
+    // the start-up face).
+    void enterMode(int m);
+    bool startSound(int soundMode) { return snd_.Snd_Init(soundMode); }
+    void closeSound() { snd_.Snd_Close(); }
+    void loadHiScores() { game_.loadHiScores(); }
+    void resetHiScores() { game_.resetHiScores(); }
+    // Every button released as far as the latches know: no button held, no
+    // hero in play, no shot ready.
+    void clearLatches();
+
+  private:
+    friend struct DeviceProbe;  // the test rig's view of the parts
+
+    // Mode cycle: builds the face of state_.DeviceMode and starts what it runs.
     void Gam_Set_Mode() override;
     void Gam_Stop_All_Timers() override;
 
@@ -45,7 +75,7 @@ class Device : private GameHost {
     void Inp_game_b_up();
 
     // The play buttons. The shoot buttons' pressed pictures and their release
-    // belong to the input layer, which knows which of the two was used.
+    // are press's and release's, which know which of the two was used.
     void Inp_left_down();
     void Inp_left_up();
     void Inp_right_down();
@@ -57,7 +87,6 @@ class Device : private GameHost {
     void Timer_ClockTimer();
     void Timer_DateTimer();
 
-  private:
     void enterClockFace(Ctl label);
     void enterTimeFace();
     void enterReadyFace(int readyMode);
@@ -65,6 +94,15 @@ class Device : private GameHost {
     void gameButtonUp(Ctl pressed, bool& held, int readyMode, int runningMode);
     void showTwoDigits(int firstPlace, int value, bool blankTens);
 
+    struct ButtonActions;
+    static const ButtonActions& actionsOf(DeviceButton b);
+
+    Face face_;
+    Scheduler timers_;
+    DeviceState state_;
+    Sound snd_;  // plays only while state_.DeviceSoundOn
+    Display vid_{face_};
+    Game game_;
     Clock& clock_;
     Random& random_;
 };

@@ -8,44 +8,44 @@ bool isClockMode(int m) { return m >= mode::Startup && m <= mode::Chrono; }
 }  // namespace
 
 void Device::Gam_Set_Mode() {
-    switch (state.DeviceMode) {
+    switch (state_.DeviceMode) {
         case mode::Startup:
-            vid.Vid_Show_All(true);
-            timers[TimerId::Startup].setInterval(30000);
-            timers[TimerId::Startup].setEnabled(true);
+            vid_.Vid_Show_All(true);
+            timers_[TimerId::Startup].setInterval(30000);
+            timers_[TimerId::Startup].setEnabled(true);
             break;
         case mode::Time1:
             enterTimeFace();
             break;
         case mode::Time2:
             // Same clock as mode 1, which keeps running: only the label changes.
-            face.setVisible(Ctl::im_panel_time_1, false);
-            face.setVisible(Ctl::im_panel_time_2, true);
+            face_.setVisible(Ctl::im_panel_time_1, false);
+            face_.setVisible(Ctl::im_panel_time_2, true);
             break;
         case mode::Alarm:
             enterClockFace(Ctl::im_panel_alarm);
-            face.setVisible(Ctl::im_panel_time_am, true);
-            vid.Vid_Show_Panel_Score(1200, true);
+            face_.setVisible(Ctl::im_panel_time_am, true);
+            vid_.Vid_Show_Panel_Score(1200, true);
             break;
         case mode::Date:
             enterClockFace(Ctl::im_panel_date);
             // The first tick draws the date at once and then settles on a second.
-            timers[TimerId::Date].setInterval(1);
-            timers[TimerId::Date].setEnabled(true);
+            timers_[TimerId::Date].setInterval(1);
+            timers_[TimerId::Date].setEnabled(true);
             break;
         case mode::Chrono:
             enterClockFace(Ctl::im_panel_chrono);
-            for (int place = 1; place <= 4; ++place) vid.setDigit(place, seg::bigGlyph(0));
-            vid.setDigit(5, seg::smallGlyph(0));
+            for (int place = 1; place <= 4; ++place) vid_.setDigit(place, seg::bigGlyph(0));
+            vid_.setDigit(5, seg::smallGlyph(0));
             break;
         case mode::GameAReady:
         case mode::GameBReady:
-            enterReadyFace(state.DeviceMode);
+            enterReadyFace(state_.DeviceMode);
             break;
         case mode::GameA:
         case mode::GameB:
             // The ready face stays on the LCD while the game starts.
-            game.Gam_Game_Start();
+            game_.Gam_Game_Start();
             break;
         default:
             // Game over is only ever set by the game itself; nothing to build.
@@ -56,46 +56,30 @@ void Device::Gam_Set_Mode() {
 // A blank LCD with the face's label and the colon, nothing running.
 void Device::enterClockFace(Ctl label) {
     Gam_Stop_All_Timers();
-    vid.Vid_Show_All(false);
-    face.setVisible(label, true);
-    face.setVisible(Ctl::im_panel_time_colon, true);
+    vid_.Vid_Show_All(false);
+    face_.setVisible(label, true);
+    face_.setVisible(Ctl::im_panel_time_colon, true);
 }
 
 void Device::enterTimeFace() {
     enterClockFace(Ctl::im_panel_time_1);
     // The first tick draws the time at once and then settles on a second.
-    timers[TimerId::Clock].setInterval(1);
-    timers[TimerId::Clock].setEnabled(true);
+    timers_[TimerId::Clock].setInterval(1);
+    timers_[TimerId::Clock].setEnabled(true);
 }
 
 void Device::enterReadyFace(int readyMode) {
-    GameState& g = game.state;
     Gam_Stop_All_Timers();
-    vid.Vid_Show_All(false);
-    const bool gameA = readyMode == mode::GameAReady;
-    face.setVisible(gameA ? Ctl::im_panel_game_a : Ctl::im_panel_game_b, true);
-    vid.Vid_Show_Panel_Score(gameA ? g.HiScoreA : g.HiScoreB, true);
-    face.setVisible(seg::miss(1), true);
-    face.setVisible(seg::miss(2), true);
-    for (int column = 1; column <= 3; ++column) {
-        g.SavemeCounts[std::size_t(column)] = 3;
-        vid.Vid_Show_Saveme(column);
-    }
-    g.MissCount = 0;
-    vid.Vid_Show_Panel_Miss(g.MissCount);
-    g.EnemyHelperPosition = 2;
-    vid.Vid_Show_Enemy_Helper();
-    g.HeroPosition = 2;
-    vid.Vid_Show_Hero(g.HeroPosition, true);
-    state.DeviceSoundOn = true;
-    face.setVisible(Ctl::im_panel_sound, true);
+    game_.showReadyFace(readyMode == mode::GameAReady);
+    state_.DeviceSoundOn = true;
+    face_.setVisible(Ctl::im_panel_sound, true);
 }
 
 void Device::Inp_time_down() {
-    face.setVisible(Ctl::btn_time_down, true);
-    if (state.KeyHeld) return;
-    state.KeyHeld = true;
-    int& m = state.DeviceMode;
+    face_.setVisible(Ctl::btn_time_down, true);
+    if (state_.KeyHeld) return;
+    state_.KeyHeld = true;
+    int& m = state_.DeviceMode;
     if (isClockMode(m) || m == mode::GameOver) {
         m = m + 1 > mode::Chrono ? mode::Time1 : m + 1;
         Gam_Set_Mode();
@@ -103,17 +87,17 @@ void Device::Inp_time_down() {
 }
 
 void Device::Inp_time_up() {
-    face.setVisible(Ctl::btn_time_down, false);
-    state.KeyHeld = false;
+    face_.setVisible(Ctl::btn_time_down, false);
+    state_.KeyHeld = false;
 }
 
 void Device::gameButtonDown(Ctl pressed, bool& held, int readyMode) {
-    face.setVisible(pressed, true);
+    face_.setVisible(pressed, true);
     if (held) return;
     held = true;
-    int& m = state.DeviceMode;
+    int& m = state_.DeviceMode;
     if (m == mode::Startup) {
-        // A game button leaves the start-up face for the time face, not a game.
+        // A game button leaves the start-up face for the time face, not a game_.
         m = mode::Time1;
         Gam_Set_Mode();
     } else if (isClockMode(m) || m == mode::GameOver) {
@@ -123,36 +107,36 @@ void Device::gameButtonDown(Ctl pressed, bool& held, int readyMode) {
 }
 
 void Device::gameButtonUp(Ctl pressed, bool& held, int readyMode, int runningMode) {
-    face.setVisible(pressed, false);
+    face_.setVisible(pressed, false);
     held = false;
     // A game starts when its button is released, not when it is pressed.
-    if (state.DeviceMode == readyMode) {
-        state.DeviceMode = runningMode;
+    if (state_.DeviceMode == readyMode) {
+        state_.DeviceMode = runningMode;
         Gam_Set_Mode();
     }
 }
 
 void Device::Inp_game_a_down() {
-    gameButtonDown(Ctl::btn_game_a_down, state.GameAHeld, mode::GameAReady);
+    gameButtonDown(Ctl::btn_game_a_down, state_.GameAHeld, mode::GameAReady);
 }
 void Device::Inp_game_a_up() {
-    gameButtonUp(Ctl::btn_game_a_down, state.GameAHeld, mode::GameAReady, mode::GameA);
+    gameButtonUp(Ctl::btn_game_a_down, state_.GameAHeld, mode::GameAReady, mode::GameA);
 }
 void Device::Inp_game_b_down() {
-    gameButtonDown(Ctl::btn_game_b_down, state.GameBHeld, mode::GameBReady);
+    gameButtonDown(Ctl::btn_game_b_down, state_.GameBHeld, mode::GameBReady);
 }
 void Device::Inp_game_b_up() {
-    gameButtonUp(Ctl::btn_game_b_down, state.GameBHeld, mode::GameBReady, mode::GameB);
+    gameButtonUp(Ctl::btn_game_b_down, state_.GameBHeld, mode::GameBReady, mode::GameB);
 }
 
 void Device::Timer_StartupTimer() {
     // The start-up face may already have been left by a button; a late tick
-    // must not pull the device back to the time face.
-    if (state.DeviceMode == mode::Startup) {
-        state.DeviceMode = mode::Time1;
+    // must not pull the device back to the time face_.
+    if (state_.DeviceMode == mode::Startup) {
+        state_.DeviceMode = mode::Time1;
         Gam_Set_Mode();
     }
-    timers[TimerId::Startup].setEnabled(false);
+    timers_[TimerId::Startup].setEnabled(false);
 }
 
 }  // namespace zx

@@ -100,18 +100,17 @@ void Display::Vid_Show_All_Shot(bool on) {
         for (int r = 1; r <= 4; ++r) face_.setVisible(seg::shot(c, r), on);
 }
 
-void Display::Vid_Show_Enemy(int pose) {
+void Display::Vid_Show_Enemy(int column, int pose) {
     for (int c = 1; c <= 3; ++c) {
-        const bool here = c == game_.EnemyColumn;
+        const bool here = c == column;
         face_.setVisible(seg::enemy(c, 1), here);
         face_.setVisible(seg::enemy(c, 2), here && pose == 1);
         face_.setVisible(seg::enemy(c, 3), here && pose != 1);
     }
 }
 
-void Display::Vid_Show_Enemy_Helper() {
-    for (int i = 1; i <= 3; ++i)
-        face_.setVisible(seg::enemyHelper(i), i == game_.EnemyHelperPosition);
+void Display::Vid_Show_Enemy_Helper(int position) {
+    for (int i = 1; i <= 3; ++i) face_.setVisible(seg::enemyHelper(i), i == position);
 }
 
 void Display::Vid_Show_Hero(int column, bool on) {
@@ -119,10 +118,9 @@ void Display::Vid_Show_Hero(int column, bool on) {
     face_.setVisible(seg::hero(column), on);
 }
 
-void Display::Vid_Show_Saveme(int column) {
+void Display::Vid_Show_Saveme(int column, int count) {
     if (column < 1 || column > 3) return;
-    for (int k = 1; k <= 3; ++k)
-        face_.setVisible(seg::saveme(column, k), k <= game_.SavemeCounts[std::size_t(column)]);
+    for (int k = 1; k <= 3; ++k) face_.setVisible(seg::saveme(column, k), k <= count);
 }
 
 void Display::Vid_Show_Panel_Miss(int count) {

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "display/face.h"
-#include "game/game_state.h"
 
 namespace zx {
 
@@ -25,7 +24,7 @@ extern const std::array<Ctl, 12> kPanelIcons;
 
 class Display {
   public:
-    Display(Face& face, const GameState& game) : face_(face), game_(game) {}
+    explicit Display(Face& face) : face_(face) {}
 
     void Vid_Show_All(bool on);
     void Vid_Show_All_Enemy(bool on);
@@ -34,10 +33,11 @@ class Display {
     void Vid_Show_All_Miss(bool on);
     void Vid_Show_All_Saveme(bool on);
     void Vid_Show_All_Shot(bool on);
-    void Vid_Show_Enemy(int pose);
-    void Vid_Show_Enemy_Helper();
+    // The enemy in `column` (0: none) in pose 1 or the other pose.
+    void Vid_Show_Enemy(int column, int pose);
+    void Vid_Show_Enemy_Helper(int position);  // 0: none
     void Vid_Show_Hero(int column, bool on);
-    void Vid_Show_Saveme(int column);
+    void Vid_Show_Saveme(int column, int count);  // count figures left
     void Vid_Show_Panel_Score(int value, bool on);
     void Vid_Show_Panel_Miss(int count);
 
@@ -47,7 +47,6 @@ class Display {
 
   private:
     Face& face_;
-    const GameState& game_;
 };
 
 }  // namespace zx

@@ -5,7 +5,7 @@ namespace zx {
 
 void Game::Gam_Generate_Enemy() {
     state.EnemyColumn = 1 + d_.random.next(3);  // the same column may come again
-    d_.vid.Vid_Show_Enemy(1);
+    d_.vid.Vid_Show_Enemy(state.EnemyColumn, 1);
     d_.snd.Snd_Play(SoundSample::Enemy);
     // Three chances in five of a move, two of an attack.
     const bool moves = d_.random.next(5) >= 2;
@@ -24,8 +24,9 @@ void Game::enemyTick(const EnemyStepTable& table) {
             break;
         case EnemyAction::Pose1:
         case EnemyAction::Pose2:
-            d_.vid.Vid_Show_Enemy(table[std::size_t(state.EnemyStep)] == EnemyAction::Pose1 ? 1
-                                                                                            : 2);
+            d_.vid.Vid_Show_Enemy(
+                state.EnemyColumn,
+                table[std::size_t(state.EnemyStep)] == EnemyAction::Pose1 ? 1 : 2);
             d_.snd.Snd_Play(SoundSample::Enemy);
             break;
         case EnemyAction::NextEnemy:
@@ -43,9 +44,9 @@ void Game::enemyTick(const EnemyStepTable& table) {
 
 void Game::takeFigure() {
     const int column = state.EnemyColumn;
-    d_.vid.Vid_Show_Enemy(2);
+    d_.vid.Vid_Show_Enemy(state.EnemyColumn, 2);
     --state.SavemeCounts[std::size_t(column)];
-    d_.vid.Vid_Show_Saveme(column);
+    d_.vid.Vid_Show_Saveme(column, state.SavemeCounts[std::size_t(column)]);
     d_.snd.Snd_Play(SoundSample::Enemy);
 }
 
@@ -57,7 +58,7 @@ void Game::decideAttack() {
         return;
     }
     // Figures are left: the attack goes on as a whole move.
-    d_.vid.Vid_Show_Enemy(1);
+    d_.vid.Vid_Show_Enemy(state.EnemyColumn, 1);
     d_.snd.Snd_Play(SoundSample::Enemy);
     state.EnemyStep = 1;
     timer(TimerId::Enemy_Move).setEnabled(true);
@@ -70,7 +71,7 @@ void Game::Gam_Move_Enemy_Helper() {
     do {
         state.EnemyHelperPosition = 1 + d_.random.next(3);
     } while (state.EnemyHelperPosition == before);
-    d_.vid.Vid_Show_Enemy_Helper();
+    d_.vid.Vid_Show_Enemy_Helper(state.EnemyHelperPosition);
     armEnemyHelper();
 }
 

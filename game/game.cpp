@@ -83,7 +83,7 @@ void Game::armEnemyHelper() {
 void Game::restoreSaveme() {
     for (int column = 1; column <= 3; ++column) {
         state.SavemeCounts[std::size_t(column)] = 3;
-        d_.vid.Vid_Show_Saveme(column);
+        d_.vid.Vid_Show_Saveme(column, state.SavemeCounts[std::size_t(column)]);
     }
 }
 
@@ -110,11 +110,11 @@ void Game::playFrame(const AnimationFrame& frame, Timer& t) {
                 d_.vid.Vid_Show_All_Enemy(false);
                 break;
             case FrameAction::EnemyPose1:
-                d_.vid.Vid_Show_Enemy(1);
+                d_.vid.Vid_Show_Enemy(state.EnemyColumn, 1);
                 break;
             case FrameAction::Helper:
                 state.EnemyHelperPosition = a.column;
-                d_.vid.Vid_Show_Enemy_Helper();
+                d_.vid.Vid_Show_Enemy_Helper(state.EnemyHelperPosition);
                 break;
         }
     }

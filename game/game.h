@@ -5,9 +5,9 @@
 #include <span>
 
 #include "config/settings_store.h"
-#include "device/device_state.h"
-#include "device/random.h"
-#include "device/timers.h"
+#include "device/clockwork/device_state.h"
+#include "device/clockwork/random.h"
+#include "device/clockwork/timers.h"
 #include "display/display.h"
 #include "game/game_state.h"
 #include "game/step_tables.h"
@@ -26,7 +26,7 @@ class GameHost {
 
 struct GameDeps {
     Face& face;
-    Display& vid;  // may be constructed after the game; used only once play starts
+    Display& vid;
     Sound& snd;
     Scheduler& timers;
     Random& random;
@@ -55,6 +55,21 @@ class Game {
     void Gam_Generate_Enemy();
     void Gam_Move_Enemy_Helper();
     void Gam_Do_Miss();
+
+    // The hero steps `by` columns (-1 left, +1 right) while in play and
+    // inside columns 1..3.
+    void moveHero(int by);
+    bool heroActive() const { return state.HeroActive; }
+    // A shot from the hero's column, unless one is in flight.
+    void fire();
+    // The face of a game about to start: its high score, full saveme
+    // columns, no misses, helper and hero in the middle.
+    void showReadyFace(bool gameA);
+    // The high scores from the settings (clamped), and both back to 0.
+    void loadHiScores();
+    void resetHiScores();
+    // No hero in play and no shot ready, as before the first game.
+    void disarmHero();
 
   private:
     void Timer_Game_StartTimer();

@@ -5,11 +5,12 @@
 #include <array>
 #include <cstdint>
 
+#include "device/device_button.h"
+
 namespace zx {
 
-// The bindable device buttons, in binding order (binding n is entry n - 1).
-enum class DeviceButton : int { GameA, GameB, Time, Left, Right, ShootLeft, ShootRight };
-inline constexpr int kBindingCount = 7;
+// One binding for each device button, in the buttons' order.
+inline constexpr int kBindingCount = kDeviceButtonCount;
 inline constexpr int kKeyCount = 44;
 
 struct KeyBinding {

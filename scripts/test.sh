@@ -5,6 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
+# No include runs up the layers of docs/architecture.md.
+"$root/scripts/check_layers.sh"
 build="${ZX_TEST_BUILD:-$root/build-test}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZX_SANITIZE=ON -DZX_TESTS=ON >/dev/null
 cmake --build "$build" -j2

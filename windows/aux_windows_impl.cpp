@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QEvent>
 
-#include "input/keys_form.h"
 #include "windows/about.h"
+#include "windows/keys_form.h"
 #include "windows/manual.h"
 #include "windows/window_style.h"
 

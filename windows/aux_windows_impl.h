@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/aux_windows.h"
+#include "windows/aux_windows.h"
 
 class QWidget;
 

@@ -7,10 +7,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "app/dialogs.h"
-#include "app/face_painter.h"
-#include "input/qt_key_translation.h"
-#include "input/x11_key_state.h"
+#include "input/qt/qt_key_translation.h"
+#include "windows/dialogs.h"
 #include "windows/sharp_picture.h"
 #include "windows/splash_art.h"
 #include "windows/window_style.h"
@@ -75,7 +73,14 @@ bool isUpButton(ManualCtl c) {
 }  // namespace
 
 TManualForm::TManualForm(const std::string& configPath, Dialogs& dialogs)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      input_({nullptr,
+              // A held key's repeated presses only repeat the pressed look.
+              [this](std::uint16_t vk, bool) { FormKeyDown(vk); },
+              [this](std::uint16_t vk) { FormKeyUp(vk); },
+              [this](QPoint p) { return controlAt(p); },
+              [this](ManualCtl c, QPoint p) { controlPressed(c, p); },
+              [this](ManualCtl c, QPoint) { controlReleased(c); }}) {
     setWindowTitle(QStringLiteral("Manual"));
     // The page is painted whole into Qt's back buffer: a page change does not flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -200,24 +205,11 @@ void TManualForm::FormKeyUp(int vk) {
 
 // A held key's repeated presses only repeat the pressed look; a page turns
 // once, on the real release.
-void TManualForm::keyPressEvent(QKeyEvent* event) {
-    const std::uint16_t vk = virtualKeyOf(*event);
-    if (vk == 0) return;
-    keyRepeat_.onPress(vk, event->isAutoRepeat());
-    FormKeyDown(vk);
-}
-
-void TManualForm::keyReleaseEvent(QKeyEvent* event) {
-    const std::uint16_t vk = virtualKeyOf(*event);
-    if (vk == 0) return;
-    const bool stillDown = !event->isAutoRepeat() && keyIsDown(event->nativeScanCode());
-    if (keyRepeat_.onRelease(vk, event->isAutoRepeat(), stillDown) == KeyRepeatFilter::Action::Drop)
-        return;
-    FormKeyUp(vk);
-}
+void TManualForm::keyPressEvent(QKeyEvent* event) { input_.keyPress(*event); }
+void TManualForm::keyReleaseEvent(QKeyEvent* event) { input_.keyRelease(*event); }
 
 void TManualForm::focusOutEvent(QFocusEvent* event) {
-    keyRepeat_.takeHeld();  // releases of keys held now go to another window
+    input_.takeHeldKeys();  // releases of keys held now go to another window
     QWidget::focusOutEvent(event);
 }
 
@@ -229,12 +221,10 @@ std::optional<ManualCtl> TManualForm::controlAt(QPoint p) const {
     return std::nullopt;
 }
 
-void TManualForm::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
-    pressed_ = controlAt(p);
-    if (!pressed_) return;
-    switch (*pressed_) {
+void TManualForm::mousePressEvent(QMouseEvent* event) { input_.mousePress(*event); }
+
+void TManualForm::controlPressed(ManualCtl c, QPoint p) {
+    switch (c) {
         case ManualCtl::btn_left_up:
             Inp_left_down();
             break;
@@ -251,17 +241,16 @@ void TManualForm::mousePressEvent(QMouseEvent* event) {
 }
 
 void TManualForm::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton) || pressed_ != ManualCtl::sh_page_top) return;
+    if (!(event->buttons() & Qt::LeftButton) || input_.held() != ManualCtl::sh_page_top) return;
     // The shape moves with the window, so the pointer keeps its place on the page.
     const QPoint p = event->position().toPoint();
     move(x() + p.x() - dragStart_.x(), y() + p.y() - dragStart_.y());
 }
 
-void TManualForm::mouseReleaseEvent(QMouseEvent* event) {
-    // The release belongs to the control that took the press, though it is hidden now.
-    if (event->button() != Qt::LeftButton || !pressed_) return;
-    const ManualCtl c = *pressed_;
-    pressed_.reset();
+// The release belongs to the control that took the press, though it is hidden now.
+void TManualForm::mouseReleaseEvent(QMouseEvent* event) { input_.mouseRelease(*event); }
+
+void TManualForm::controlReleased(ManualCtl c) {
     if (!isUpButton(c)) return;
     if (c == ManualCtl::btn_left_up) Inp_left_up();
     if (c == ManualCtl::btn_right_up) Inp_right_up();

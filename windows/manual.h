@@ -8,7 +8,7 @@
 #include <string>
 
 #include "config/gfxinit.h"
-#include "input/key_repeat.h"
+#include "windows/input_router.h"
 
 namespace zx {
 
@@ -70,6 +70,8 @@ class TManualForm : public QWidget {
     void setVisible(ManualCtl c, bool on);
     // The topmost visible control that takes presses at a point.
     std::optional<ManualCtl> controlAt(QPoint p) const;
+    void controlPressed(ManualCtl c, QPoint p);
+    void controlReleased(ManualCtl c);
 
     ManualLayout layout_;
     Dialogs* dialogs_ = nullptr;
@@ -79,9 +81,8 @@ class TManualForm : public QWidget {
     QImage pageTop_;
     std::array<bool, kManualCtlCount> visible_{};
     std::array<QImage, kManualCtlCount> pictures_;  // the six buttons; none for the shape
-    std::optional<ManualCtl> pressed_;              // the control that took the left press
     QPoint dragStart_;
-    KeyRepeatFilter keyRepeat_;
+    InputRouter<ManualCtl> input_;  // keys, and the control that took the left press
     bool shownBefore_ = false;
 };
 

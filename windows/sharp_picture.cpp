@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <cmath>
 
-#include "app/face_painter.h"
 #include "config/twin_picture.h"
+#include "windows/picture_image.h"
 
 namespace zx {
 

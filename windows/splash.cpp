@@ -10,11 +10,11 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "app/dialogs.h"
 #include "config/settings_store.h"
-#include "input/qt_key_translation.h"
+#include "input/qt/qt_key_translation.h"
 #include "sound/sound.h"
 #include "windows/combo_list_keys.h"
+#include "windows/dialogs.h"
 #include "windows/shell.h"
 #include "windows/splash_art.h"
 
@@ -48,14 +48,20 @@ struct LabelEntry {
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 
-const LabelEntry kLabels[] = {
-    {&TSplashForm::la_game_title, {0, 12, 460, 15, kWhite, Bold | Centred}},
-    {&TSplashForm::la_version, {0, 28, 460, 15, kWhite, Bold | Centred}},
-    {&TSplashForm::la_release_date, {0, 236, 460, 15, kBlack, Centred}},
-    {&TSplashForm::la_website_1, {118, 259, 56, 15, kBlack, Plain}},
-    {&TSplashForm::la_email_1, {118, 282, 56, 15, kBlack, Plain}},
-    {&TSplashForm::la_sound_select, {98, 308, 116, 15, kBlack, Plain}},
+}  // namespace
+
+struct SplashLabels {
+    static constexpr LabelEntry kLabels[] = {
+        {&TSplashForm::la_game_title, {0, 12, 460, 15, kWhite, Bold | Centred}},
+        {&TSplashForm::la_version, {0, 28, 460, 15, kWhite, Bold | Centred}},
+        {&TSplashForm::la_release_date, {0, 236, 460, 15, kBlack, Centred}},
+        {&TSplashForm::la_website_1, {118, 259, 56, 15, kBlack, Plain}},
+        {&TSplashForm::la_email_1, {118, 282, 56, 15, kBlack, Plain}},
+        {&TSplashForm::la_sound_select, {98, 308, 116, 15, kBlack, Plain}},
+    };
 };
+
+namespace {
 
 const LabelLook kWebsiteLink{174, 259, 168, 15, kSplashMidBlue, Bold | Underline};
 const LabelLook kEmailLink{174, 282, 168, 15, kSplashMidBlue, Bold | Underline};
@@ -108,6 +114,17 @@ TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, Dialogs& dia
 
 TSplashForm::~TSplashForm() = default;
 
+std::optional<bool> TSplashForm::splashBoxTicked() const {
+    if (!chb_splashscreen) return std::nullopt;
+    return chb_splashscreen->isChecked();
+}
+
+QWidget* TSplashForm::playButton() const { return btn_play; }
+QWidget* TSplashForm::playButtonDisabled() const { return btn_play_disabled; }
+QWidget* TSplashForm::websiteLink() const { return la_website_2; }
+QWidget* TSplashForm::emailLink() const { return la_email_2; }
+QWidget* TSplashForm::donateButton() const { return btn_paypal; }
+
 void TSplashForm::buildControls() {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -121,7 +138,8 @@ void TSplashForm::buildControls() {
     im_box_picture->setGeometry(0, 56, 460, 160);
     im_box_picture->setAlignment(Qt::AlignCenter);
 
-    for (const LabelEntry& s : kLabels) this->*s.member = makeLabel<QLabel>(this, s.look);
+    for (const LabelEntry& s : SplashLabels::kLabels)
+        this->*s.member = makeLabel<QLabel>(this, s.look);
     la_website_2 = makeLabel<ClickLabel>(this, kWebsiteLink);
     la_email_2 = makeLabel<ClickLabel>(this, kEmailLink);
     la_website_2->setCursor(Qt::PointingHandCursor);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -57,22 +58,17 @@ class TSplashForm : public QWidget {
 
     bool launched() const { return launched_; }
 
-    // The controls, for the device window's wiring and for tests.
-    QComboBox* cb_sound = nullptr;
-    QCheckBox* chb_splashscreen = nullptr;
-    QLabel* im_background = nullptr;
-    QLabel* la_game_title = nullptr;
-    QLabel* la_version = nullptr;
-    QLabel* im_box_picture = nullptr;
-    QLabel* la_release_date = nullptr;
-    QLabel* la_website_1 = nullptr;
-    ClickLabel* la_website_2 = nullptr;
-    QLabel* la_email_1 = nullptr;
-    ClickLabel* la_email_2 = nullptr;
-    QLabel* la_sound_select = nullptr;
-    ClickLabel* btn_play = nullptr;
-    QLabel* btn_play_disabled = nullptr;
-    ClickLabel* btn_paypal = nullptr;
+    // Whether the "show at start" box is ticked (none before the controls exist).
+    std::optional<bool> splashBoxTicked() const;
+    // The controls by what they do, for tests that click and look.
+    QComboBox* soundList() const { return cb_sound; }
+    QCheckBox* splashBox() const { return chb_splashscreen; }
+    QWidget* playButton() const;
+    QWidget* playButtonDisabled() const;
+    QWidget* websiteLink() const;
+    QWidget* emailLink() const;
+    QWidget* donateButton() const;
+    const QLabel* background() const { return im_background; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +77,7 @@ class TSplashForm : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    friend struct SplashLabels;  // the table of the plain text labels
     void FormCreate();
     void cb_soundChange();
     void updatePlayButton();
@@ -102,6 +99,22 @@ class TSplashForm : public QWidget {
     bool& splashPending_;
     bool launched_ = false;
     bool picturesLoaded_ = false;
+
+    QComboBox* cb_sound = nullptr;
+    QCheckBox* chb_splashscreen = nullptr;
+    QLabel* im_background = nullptr;
+    QLabel* la_game_title = nullptr;
+    QLabel* la_version = nullptr;
+    QLabel* im_box_picture = nullptr;
+    QLabel* la_release_date = nullptr;
+    QLabel* la_website_1 = nullptr;
+    ClickLabel* la_website_2 = nullptr;
+    QLabel* la_email_1 = nullptr;
+    ClickLabel* la_email_2 = nullptr;
+    QLabel* la_sound_select = nullptr;
+    ClickLabel* btn_play = nullptr;
+    QLabel* btn_play_disabled = nullptr;
+    ClickLabel* btn_paypal = nullptr;
 };
 
 }  // namespace zx

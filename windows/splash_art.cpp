@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <filesystem>
 
-#include "app/face_painter.h"
 #include "config/picture_decoder.h"
 #include "config/twin_picture.h"
 #include "windows/sharp_picture.h"

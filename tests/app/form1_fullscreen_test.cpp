@@ -30,11 +30,10 @@ QList<GameMenuLabel*> liveLabels(TForm1& form) {
 // stepped past the start delay, ahead of real time, so no timer fires by
 // itself while a test runs.
 void startGameA(Device& d) {
-    d.state.DeviceMode = mode::GameAReady;
-    d.Gam_Set_Mode();
-    d.Inp_game_a_down();
-    d.Inp_game_a_up();
-    d.timers.advance_to(d.timers.now() + 3500);
+    d.enterMode(mode::GameAReady);
+    d.press(DeviceButton::GameA);
+    d.release(DeviceButton::GameA);
+    d.timers().advance_to(d.timers().now() + 3500);
 }
 
 void clickMenuButton(TForm1& form) { QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(10, 10)); }
@@ -45,11 +44,11 @@ TEST_F(FullscreenTest, SwitchingBackAndForthKeepsTheGameAndReshapesTheWindow) {
     auto form = createActive();
     Device& d = form->device();
     startGameA(d);
-    ASSERT_EQ(d.state.DeviceMode, mode::GameA);
+    ASSERT_EQ(d.state().DeviceMode, mode::GameA);
     int running = 0;
-    for (int i = 0; i < kTimerCount; ++i) running += d.timers[TimerId(i)].enabled();
+    for (int i = 0; i < kTimerCount; ++i) running += d.timers()[TimerId(i)].enabled();
     ASSERT_GE(running, 2) << "the enemy and its helper are on the move";
-    const TimerSnapshot timers = timersOf(d.timers);
+    const TimerSnapshot timers = timersOf(d.timers());
     const QSize face(542, 359);
     const QPoint centred((screen().width() - 542) / 2, (screen().height() - 359) / 2);
     for (bool full : {true, false, true, false}) {
@@ -66,9 +65,9 @@ TEST_F(FullscreenTest, SwitchingBackAndForthKeepsTheGameAndReshapesTheWindow) {
         if (!full) {
             EXPECT_FALSE(form->mask().contains(QPoint(5, 5)));
         }
-        EXPECT_EQ(d.face[Ctl::btn_game_menu_top].visible, full);
-        EXPECT_EQ(d.state.DeviceMode, mode::GameA);
-        EXPECT_EQ(timersOf(d.timers), timers);
+        EXPECT_EQ(d.face()[Ctl::btn_game_menu_top].visible, full);
+        EXPECT_EQ(d.state().DeviceMode, mode::GameA);
+        EXPECT_EQ(timersOf(d.timers()), timers);
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -78,13 +77,13 @@ TEST_F(FullscreenTest, BrokenConfigDuringTheSwitchIsShownAndTheProgramRunsOn) {
     writeConfig(skin);
     auto form = createActive();
     startGameA(form->device());
-    const TimerSnapshot timers = timersOf(form->device().timers);
+    const TimerSnapshot timers = timersOf(form->device().timers());
     writeConfig(QByteArray(skin) + "[Fullscreen]\nBgColor=blue\n");
     QTest::keyClick(form.get(), Qt::Key_F12);
     EXPECT_EQ(dialogs.errors, QStringList{"'blue' is not a valid integer value"});
     EXPECT_FALSE(form->terminationRequested());
     EXPECT_TRUE(form->fullscreenMode());
-    EXPECT_EQ(timersOf(form->device().timers), timers);
+    EXPECT_EQ(timersOf(form->device().timers()), timers);
     QTest::keyClick(form.get(), Qt::Key_F12);  // windowed mode reads no Fullscreen section
     EXPECT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(form->size(), QSize(542, 359));
@@ -95,7 +94,7 @@ TEST_F(FullscreenTest, OpenMenuShowsThirteenRowsWithMarksOverEverything) {
     writeConfig(skin);
     auto form = createActive();
     emit form->pm_0_menu()->aboutToShow();  // reads the splash mark
-    const Control& background = form->device().face[Ctl::btn_game_menu_background];
+    const Control& background = form->device().face()[Ctl::btn_game_menu_background];
     EXPECT_EQ(background.rect, (Rect{0, 0, 36, 32}));
     clickMenuButton(*form);
     ASSERT_TRUE(form->gameMenuOpen());
@@ -178,7 +177,7 @@ TEST_F(FullscreenTest, EveryWayOfClosingTheMenuLeavesNoLabel) {
         EXPECT_EQ(form->fullscreenMode(), r.fullScreenAfter);
         EXPECT_FALSE(form->gameMenuOpen());
         EXPECT_TRUE(liveLabels(*form).empty());
-        EXPECT_EQ(form->device().face[Ctl::btn_game_menu_background].rect, (Rect{0, 0, 36, 32}));
+        EXPECT_EQ(form->device().face()[Ctl::btn_game_menu_background].rect, (Rect{0, 0, 36, 32}));
     }
 }
 
@@ -190,7 +189,7 @@ TEST_F(FullscreenTest, TheBundledMenuPictureIsUsedWhenItFits) {
         bool used;
     } rows[] = {{{256, 512}, true}, {{200, 512}, false}};
     settings.WriteBool("FullscreenMode", false);
-    EXPECT_FALSE(create()->device().face[Ctl::btn_game_menu_background].picture)
+    EXPECT_FALSE(create()->device().face()[Ctl::btn_game_menu_background].picture)
         << "decoded only when full-screen mode needs it";
     settings.WriteBool("FullscreenMode", true);
     for (const auto& r : rows) {
@@ -198,7 +197,7 @@ TEST_F(FullscreenTest, TheBundledMenuPictureIsUsedWhenItFits) {
         img.fill(QColor(10, 20, 250));
         img.save(dir.filePath("Graphics/Windows/game_menu.png"));
         auto form = create();
-        const Picture& pic = *form->device().face[Ctl::btn_game_menu_background].picture;
+        const Picture& pic = *form->device().face()[Ctl::btn_game_menu_background].picture;
         EXPECT_EQ(pic.width, 256);
         EXPECT_EQ(pic.pixel(100, 100) == rgb(10, 20, 250), r.used) << r.size.width();
     }

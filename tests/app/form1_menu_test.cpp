@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "tests/app/form1_rig.h"
+#include "tests/rig/device_probe.h"
 #include "windows/splash.h"
 
 namespace zx {
@@ -88,7 +89,7 @@ TEST_F(PopupMenuTest, SplashMarkIsTheStoredValueElseTheSplashCheckBox) {
         if (row.stored) store.writeText("SplashScreen", row.stored);
         TForm1 form(Form1Deps{store, dialogs, clock, random, sound, dir.path()});
         TSplashForm splash(form, store, dialogs, log, form.SplashPending);
-        splash.chb_splashscreen->setChecked(row.box);
+        splash.splashBox()->setChecked(row.box);
         form.setSplashForm(&splash);
         emit form.pm_0_menu()->aboutToShow();
         QAction* item = form.menuItem(MenuCommand::Splashscreen);
@@ -96,7 +97,7 @@ TEST_F(PopupMenuTest, SplashMarkIsTheStoredValueElseTheSplashCheckBox) {
         // The switch inverts the mark and stores it; the next opening keeps it.
         item->trigger();
         EXPECT_EQ(store.readText("SplashScreen"), row.mark ? "0" : "1");
-        splash.chb_splashscreen->setChecked(row.mark);
+        splash.splashBox()->setChecked(row.mark);
         emit form.pm_0_menu()->aboutToShow();
         EXPECT_EQ(item->isChecked(), !row.mark);
     }
@@ -116,19 +117,18 @@ TEST_F(PopupMenuTest, ResetHiscoresWritesBothAndBeepsWhileTheReadyFaceKeepsItsDi
     auto shown = [&d] {
         std::vector<std::pair<bool, const Picture*>> lit;
         for (int i = 0; i < kControlCount; ++i)
-            lit.emplace_back(d.face[Ctl(i)].visible, d.face[Ctl(i)].picture.get());
+            lit.emplace_back(d.face()[Ctl(i)].visible, d.face()[Ctl(i)].picture.get());
         return lit;
     };
-    d.state.DeviceMode = mode::GameAReady;
-    d.Gam_Set_Mode();
+    d.enterMode(mode::GameAReady);
     const auto before = shown();
     form->menuItem(MenuCommand::Hiscore)->trigger();
     EXPECT_EQ(settings.readText("HiScore1"), "0");
     EXPECT_EQ(settings.readText("HiScore2"), "0");
-    EXPECT_EQ(d.game.state.HiScoreA + d.game.state.HiScoreB, 0);
+    EXPECT_EQ(d.gameState().HiScoreA + d.gameState().HiScoreB, 0);
     EXPECT_EQ(log.calls, QStringList{"beep"});
     EXPECT_EQ(shown(), before);
-    d.Gam_Set_Mode();  // the face built again shows the new score
+    d.enterMode(mode::GameAReady);  // the face built again shows the new score
     EXPECT_NE(shown(), before);
 }
 
@@ -137,18 +137,18 @@ TEST_F(PopupMenuTest, DisabledWindowIgnoresInputReleasesHeldKeysAndKeepsTime) {
     writeConfig(skin);
     auto form = createActive();
     Device& d = form->device();
-    d.state.DeviceMode = mode::Time1;
+    DeviceProbe::state(d).DeviceMode = mode::Time1;
     QTest::keyPress(form.get(), Qt::Key_Left);
-    ASSERT_TRUE(d.face[Ctl::btn_left_down].visible);
-    d.timers[TimerId::Date].setInterval(20);
-    d.timers[TimerId::Date].setEnabled(true);
+    ASSERT_TRUE(d.face()[Ctl::btn_left_down].visible);
+    d.timers()[TimerId::Date].setInterval(20);
+    d.timers()[TimerId::Date].setEnabled(true);
     form->setEnabled(false);  // the key settings dialog is open
-    EXPECT_FALSE(d.face[Ctl::btn_left_down].visible);
-    EXPECT_FALSE(d.state.KeyHeld);
+    EXPECT_FALSE(d.face()[Ctl::btn_left_down].visible);
+    EXPECT_FALSE(d.state().KeyHeld);
     QTest::keyClick(form.get(), Qt::Key_F12);
     EXPECT_FALSE(form->fullscreenMode());
     QTest::qWait(100);
-    EXPECT_GE(d.timers.now(), 20);
+    EXPECT_GE(d.timers().now(), 20);
 }
 
 }  // namespace

@@ -13,10 +13,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/aux_windows.h"
 #include "app/beeper.h"
 #include "app/form1.h"
 #include "sound/recording_backend.h"
+#include "windows/aux_windows.h"
 #include "windows/shell.h"
 
 namespace zx {

@@ -18,7 +18,7 @@ void mouse(QWidget& w, QEvent::Type type, QPoint p, Qt::MouseButtons held) {
 // Whether a left press at p shows TIME's pressed picture; released after.
 bool pressesTime(TForm1& form, QPoint p) {
     mouse(form, QEvent::MouseButtonPress, p, Qt::LeftButton);
-    const bool pressed = form.device().face[Ctl::btn_time_down].visible;
+    const bool pressed = form.device().face()[Ctl::btn_time_down].visible;
     mouse(form, QEvent::MouseButtonRelease, p, Qt::NoButton);
     return pressed;
 }
@@ -36,11 +36,11 @@ TEST_F(ScaleTest, ClicksLandOnTheScaledButtons) {
         SCOPED_TRACE(c.value);
         writeConfig("[Fullscreen]\nScale=" + QByteArray(c.value) + "\n" + skin + time);
         auto form = create();
-        const DeviceView view = form->device().face.look().device;
+        const DeviceView view = form->device().face().look().device;
         if (c.scale > 0) {
             EXPECT_DOUBLE_EQ(view.scale, c.scale);
         }
-        const Rect& r = form->device().face[Ctl::btn_time_top].rect;
+        const Rect& r = form->device().face()[Ctl::btn_time_top].rect;
         const RectF drawn = view.toWindow(r.x, r.y, r.w, r.h);
         const int left = int(std::ceil(drawn.x)), right = int(std::floor(drawn.x + drawn.w)) - 1;
         const int middle = int(drawn.y + drawn.h / 2);

@@ -14,9 +14,10 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "config/qt_settings_store.h"
+#include "config/qt/qt_settings_store.h"
 #include "sound/recording_backend.h"
 #include "tests/app/form1_rig.h"
+#include "tests/rig/device_probe.h"
 
 namespace zx {
 namespace {
@@ -29,14 +30,14 @@ TEST_F(Form1Test, StaysHiddenUntilTheLaunchThenShowsCentred) {
     auto form = create();
     QApplication::processEvents();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->device().face[Ctl::im_hero_1].visible);
+    EXPECT_FALSE(form->device().face()[Ctl::im_hero_1].visible);
     EXPECT_EQ(form->size(), QSize(542, 359));
     form->centreOnScreen();
     form->enterStartupMode();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowState() & Qt::WindowFullScreen, 0);
     EXPECT_EQ(form->pos(), QPoint((screen().width() - 542) / 2, (screen().height() - 359) / 2));
-    EXPECT_TRUE(form->device().face[Ctl::im_hero_1].visible);
+    EXPECT_TRUE(form->device().face()[Ctl::im_hero_1].visible);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     // The long title is the device window's own and not appended to every caption.
     EXPECT_EQ(form->windowTitle(), "Zorbanix (Quentrel, Tikkabo) Simulator");
@@ -60,7 +61,7 @@ TEST_F(Form1Test, CursorFollowsTheControlUnderThePointerWithoutAHeldButton) {
     settings.WriteBool("FullscreenMode", false);
     writeConfig(skin);
     auto form = create();
-    placeButtons(form->device().face);
+    placeButtons(DeviceProbe::face(form->device()));
     const struct {
         QPoint at;
         Qt::CursorShape cursor;
@@ -83,7 +84,7 @@ TEST_F(Form1Test, DraggingTheCaseMovesTheWindowWhereTheWindowSystemCannot) {
     writeConfig(skin);
     auto form = create();
     Device& dev = form->device();
-    placeButtons(dev.face);
+    placeButtons(DeviceProbe::face(dev));
     form->show();
     form->move(100, 80);
     const struct {
@@ -99,12 +100,12 @@ TEST_F(Form1Test, DraggingTheCaseMovesTheWindowWhereTheWindowSystemCannot) {
         SCOPED_TRACE(c.what);
         const QPoint start = form->pos();
         mouse(*form, QEvent::MouseButtonPress, c.press, Qt::LeftButton, Qt::LeftButton);
-        EXPECT_EQ(dev.face[Ctl::btn_time_down].visible, !c.moves);
+        EXPECT_EQ(dev.face()[Ctl::btn_time_down].visible, !c.moves);
         mouse(*form, QEvent::MouseMove, c.press + QPoint(15, 9), Qt::NoButton, Qt::LeftButton);
         mouse(*form, QEvent::MouseButtonRelease, c.press + QPoint(15, 9), Qt::LeftButton,
               Qt::NoButton);
         EXPECT_EQ(form->pos(), c.moves ? start + QPoint(15, 9) : start);
-        EXPECT_FALSE(dev.face[Ctl::btn_time_down].visible);
+        EXPECT_FALSE(dev.face()[Ctl::btn_time_down].visible);
     }
 }
 
@@ -113,23 +114,23 @@ TEST_F(Form1Test, ASecondMouseButtonDoesNotTakeTheLeftReleaseAway) {
     writeConfig(skin);
     auto form = create();
     Device& dev = form->device();
-    placeButtons(dev.face);
+    placeButtons(DeviceProbe::face(dev));
     // On a time face and on the game-A ready face: left press on TIME, right
     // click on GAME A, left release.
     for (const int start : {mode::Time1, mode::GameAReady}) {
-        dev.state.DeviceMode = start;
-        dev.Gam_Set_Mode();
+        DeviceProbe::state(dev).DeviceMode = start;
+        DeviceProbe::setMode(dev);
         const QPoint time(210, 30), gameA(250, 30);
         mouse(*form, QEvent::MouseButtonPress, time, Qt::LeftButton, Qt::LeftButton);
-        const int afterPress = dev.state.DeviceMode;
+        const int afterPress = DeviceProbe::state(dev).DeviceMode;
         mouse(*form, QEvent::MouseButtonPress, gameA, Qt::RightButton,
               Qt::LeftButton | Qt::RightButton);
         mouse(*form, QEvent::MouseButtonRelease, gameA, Qt::RightButton, Qt::LeftButton);
         mouse(*form, QEvent::MouseButtonRelease, gameA, Qt::LeftButton, Qt::NoButton);
-        EXPECT_FALSE(dev.face[Ctl::btn_time_down].visible) << start;
-        EXPECT_FALSE(dev.state.KeyHeld) << start;
-        EXPECT_FALSE(dev.state.GameAHeld) << start;
-        EXPECT_EQ(dev.state.DeviceMode, afterPress) << start;
+        EXPECT_FALSE(dev.face()[Ctl::btn_time_down].visible) << start;
+        EXPECT_FALSE(DeviceProbe::state(dev).KeyHeld) << start;
+        EXPECT_FALSE(DeviceProbe::state(dev).GameAHeld) << start;
+        EXPECT_EQ(DeviceProbe::state(dev).DeviceMode, afterPress) << start;
     }
 }
 
@@ -146,21 +147,21 @@ TEST_F(Form1Test, APointerTakenAwayReleasesWhatTheLeftButtonHeld) {
     auto play = [&](const std::function<void(TForm1&)>& takeAway) {
         auto form = create();
         Device& dev = form->device();
-        placeButtons(dev.face);
-        dev.state.DeviceMode = mode::Time1;
-        dev.Gam_Set_Mode();
+        placeButtons(DeviceProbe::face(dev));
+        DeviceProbe::state(dev).DeviceMode = mode::Time1;
+        DeviceProbe::setMode(dev);
         mouse(*form, QEvent::MouseButtonPress, time, Qt::LeftButton, Qt::LeftButton);
         takeAway(*form);
-        Seen seen{dev.state.DeviceMode, 0, 0};
-        EXPECT_FALSE(dev.face[Ctl::btn_time_down].visible);
-        EXPECT_FALSE(dev.state.KeyHeld);
+        Seen seen{DeviceProbe::state(dev).DeviceMode, 0, 0};
+        EXPECT_FALSE(dev.face()[Ctl::btn_time_down].visible);
+        EXPECT_FALSE(DeviceProbe::state(dev).KeyHeld);
         mouse(*form, QEvent::MouseButtonPress, gameA, Qt::LeftButton, Qt::LeftButton);
-        EXPECT_TRUE(dev.face[Ctl::btn_game_a_down].visible);
-        seen.afterGameAPress = dev.state.DeviceMode;
+        EXPECT_TRUE(dev.face()[Ctl::btn_game_a_down].visible);
+        seen.afterGameAPress = DeviceProbe::state(dev).DeviceMode;
         mouse(*form, QEvent::MouseButtonRelease, gameA, Qt::LeftButton, Qt::NoButton);
-        EXPECT_FALSE(dev.face[Ctl::btn_game_a_down].visible);
-        EXPECT_FALSE(dev.state.KeyHeld);
-        seen.afterGameARelease = dev.state.DeviceMode;
+        EXPECT_FALSE(dev.face()[Ctl::btn_game_a_down].visible);
+        EXPECT_FALSE(DeviceProbe::state(dev).KeyHeld);
+        seen.afterGameARelease = DeviceProbe::state(dev).DeviceMode;
         return seen;
     };
     const Seen plain = play([&](TForm1& f) {
@@ -299,7 +300,7 @@ TEST_F(Form1Test, PaintsLitSegmentsOverTheSkin) {
     auto form = create();
     QImage before = form->grab().toImage();
     EXPECT_EQ(before.pixelColor(105, 105), QColor(40, 60, 80));
-    form->device().vid.Vid_Show_Hero(1, true);
+    DeviceProbe::vid(form->device()).Vid_Show_Hero(1, true);
     QImage after = form->grab().toImage();
     EXPECT_EQ(after.pixelColor(105, 105), QColor(0, 200, 0));
     EXPECT_EQ(after.pixelColor(30, 30), QColor(40, 60, 80));
@@ -326,8 +327,8 @@ TEST_F(Form1Test, ReadsTheHighScores) {
     settings.writeText("HiScore2", "abc");
     writeConfig(skin);
     auto form = create();
-    EXPECT_EQ(form->device().game.state.HiScoreA, 120);
-    EXPECT_EQ(form->device().game.state.HiScoreB, 0);
+    EXPECT_EQ(form->device().gameState().HiScoreA, 120);
+    EXPECT_EQ(form->device().gameState().HiScoreB, 0);
 }
 
 TEST_F(Form1Test, TheSplashIsShownAtStartOnlyOnceAndAloneWithTheFocus) {
@@ -388,7 +389,7 @@ TEST_F(Form1Test, FirstStartLeavesExactlyTheSevenKeysInTheSettingsFile) {
         QtSettingsStore store;
         TForm1 form(Form1Deps{store, dialogs, clock, random, sound, dir.path()});
         EXPECT_TRUE(form.fullscreenMode());
-        EXPECT_EQ(form.device().game.state.HiScoreA, 0);
+        EXPECT_EQ(form.device().gameState().HiScoreA, 0);
     }
     QSettings written(file, QSettings::IniFormat);
     EXPECT_EQ(written.allKeys(),

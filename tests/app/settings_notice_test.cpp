@@ -10,6 +10,7 @@
 
 #include "config/file_settings_store.h"
 #include "tests/app/form1_rig.h"
+#include "tests/rig/device_probe.h"
 #include "tests/rig/lcd_text.h"
 
 namespace zx {
@@ -61,12 +62,11 @@ TEST_F(SettingsNoticeTest, StoredHighScoresAreTakenWithinTheirRange) {
         settings.writeText("HiScore1", c.text);
         settings.writeText("HiScore2", c.text);
         auto form = create();
-        EXPECT_EQ(form->device().game.state.HiScoreA, c.value) << c.text;
-        EXPECT_EQ(form->device().game.state.HiScoreB, c.value) << c.text;
-        testing::giveGlyphsPictures(form->device().face);
-        form->device().state.DeviceMode = 6;  // the game A ready face
-        form->device().Gam_Set_Mode();
-        EXPECT_EQ(testing::lcdFields(form->device().face).at("digits"), c.digits) << c.text;
+        EXPECT_EQ(form->device().gameState().HiScoreA, c.value) << c.text;
+        EXPECT_EQ(form->device().gameState().HiScoreB, c.value) << c.text;
+        testing::giveGlyphsPictures(DeviceProbe::face(form->device()));
+        form->device().enterMode(6);  // the game A ready face
+        EXPECT_EQ(testing::lcdFields(form->device().face()).at("digits"), c.digits) << c.text;
     }
 }
 

@@ -1,5 +1,5 @@
 // The desktop's settings store under a temporary XDG_CONFIG_HOME.
-#include "config/qt_settings_store.h"
+#include "config/qt/qt_settings_store.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

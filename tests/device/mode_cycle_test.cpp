@@ -9,9 +9,12 @@ namespace {
 using testing::Rig;
 
 TEST(ModeTable, EveryTransitionAndEveryIgnoredPress) {
-    using Op = void (Device::*)();
-    const Op T = &Device::Inp_time_down, A = &Device::Inp_game_a_down, B = &Device::Inp_game_b_down,
-             a = &Device::Inp_game_a_up, b = &Device::Inp_game_b_up;
+    struct Op {
+        DeviceButton button;
+        bool down;
+    };
+    const Op T{DeviceButton::Time, true}, A{DeviceButton::GameA, true},
+        B{DeviceButton::GameB, true}, a{DeviceButton::GameA, false}, b{DeviceButton::GameB, false};
     struct Row {
         int from;
         Op op;
@@ -46,8 +49,11 @@ TEST(ModeTable, EveryTransitionAndEveryIgnoredPress) {
                         {0, b, 0}};
     for (const Row& row : rows) {
         Rig r;
-        r.dev.state.DeviceMode = row.from;
-        (r.dev.*row.op)();
+        DeviceProbe::state(r.dev).DeviceMode = row.from;
+        if (row.op.down)
+            r.dev.press(row.op.button);
+        else
+            r.dev.release(row.op.button);
         EXPECT_EQ(r.mode(), row.to) << "from mode " << row.from;
     }
 }
@@ -55,11 +61,11 @@ TEST(ModeTable, EveryTransitionAndEveryIgnoredPress) {
 TEST(ModeTable, HeldGameButtonKeepsTheReadyFaceAndStartsOnRelease) {
     Rig r;
     r.enter(mode::Time1);
-    for (int i = 0; i < 4; ++i) r.dev.Inp_game_a_down();  // a held key repeats
+    for (int i = 0; i < 4; ++i) r.dev.press(DeviceButton::GameA);  // a held key repeats
     r.run(60000);
     EXPECT_EQ(r.mode(), mode::GameAReady);
     EXPECT_TRUE(r.on(Ctl::btn_game_a_down));
-    r.dev.Inp_game_a_up();
+    r.dev.release(DeviceButton::GameA);
     EXPECT_EQ(r.mode(), mode::GameA);
     EXPECT_FALSE(r.on(Ctl::btn_game_a_down));
     EXPECT_TRUE(r.on(seg::hero(2)));  // the ready face stays while the game starts
@@ -68,14 +74,14 @@ TEST(ModeTable, HeldGameButtonKeepsTheReadyFaceAndStartsOnRelease) {
 TEST(ModeTable, HeldLeftBlocksTimeUntilAnyReleaseOfTheSharedLatch) {
     Rig r;
     r.enter(mode::Time1);
-    r.dev.Inp_left_down();
-    r.dev.Inp_time_down();
+    r.dev.press(DeviceButton::Left);
+    r.dev.press(DeviceButton::Time);
     EXPECT_EQ(r.mode(), mode::Time1);
     EXPECT_TRUE(r.on(Ctl::btn_time_down));
-    r.dev.Inp_time_up();
-    r.dev.Inp_time_down();
+    r.dev.release(DeviceButton::Time);
+    r.dev.press(DeviceButton::Time);
     EXPECT_EQ(r.mode(), mode::Time2);
-    r.dev.Inp_time_down();  // held TIME acts once
+    r.dev.press(DeviceButton::Time);  // held TIME acts once
     EXPECT_EQ(r.mode(), mode::Time2);
 }
 
@@ -96,12 +102,12 @@ TEST(StartupFace, AllLitThenTheTimeAfterThirtySeconds) {
 TEST(StartupFace, LeftEarlyItsTimerIsStoppedAndALateTickIsHarmless) {
     Rig r;
     r.run(10000);
-    r.dev.Inp_game_b_down();
-    r.dev.Inp_game_b_up();
+    r.dev.press(DeviceButton::GameB);
+    r.dev.release(DeviceButton::GameB);
     EXPECT_FALSE(r.running(TimerId::Startup));
-    r.dev.Inp_time_down();
+    r.dev.press(DeviceButton::Time);
     r.run(40000);
-    r.dev.Timer_StartupTimer();  // a tick that was already due
+    DeviceProbe::startupTick(r.dev);  // a tick that was already due
     EXPECT_EQ(r.mode(), mode::Time2);
     EXPECT_TRUE(r.on(Ctl::im_panel_time_2));
     EXPECT_FALSE(r.running(TimerId::Startup));
@@ -133,7 +139,7 @@ TEST(ClockFaces, SecondTimeFaceKeepsTheClockAndItsMark) {
     r.at(15, 42);
     r.enter(mode::Time1);
     r.run(500);
-    r.dev.Inp_time_down();
+    r.dev.press(DeviceButton::Time);
     EXPECT_FALSE(r.on(Ctl::im_panel_time_1));
     EXPECT_TRUE(r.on(Ctl::im_panel_time_2) && r.on(Ctl::im_panel_time_pm));
     r.at(15, 43);
@@ -152,8 +158,8 @@ TEST(ClockFaces, DateAlarmAndChrono) {
     r.run(1000);
     EXPECT_EQ(r.digits(), "1225_");
 
-    r.dev.Inp_time_down();
-    r.dev.Inp_time_up();
+    r.dev.press(DeviceButton::Time);
+    r.dev.release(DeviceButton::Time);
     r.run(5000);
     EXPECT_EQ(r.digits(), "0000s0");  // chrono: nothing draws over it
     EXPECT_TRUE(r.on(Ctl::im_panel_chrono));
@@ -176,7 +182,7 @@ TEST(ReadyFace, GameHighScoreAndTheStartingFigures) {
         EXPECT_EQ(r.digits(), gameA ? "1230_" : "__40_");
         EXPECT_EQ(r.on(Ctl::im_panel_game_a), gameA);
         EXPECT_EQ(r.on(Ctl::im_panel_game_b), !gameA);
-        EXPECT_TRUE(r.on(Ctl::im_panel_sound) && r.dev.state.DeviceSoundOn);
+        EXPECT_TRUE(r.on(Ctl::im_panel_sound) && DeviceProbe::state(r.dev).DeviceSoundOn);
         EXPECT_TRUE(r.on(seg::miss(1)) && r.on(seg::miss(2)));
         EXPECT_FALSE(r.on(seg::miss(3)) || r.on(Ctl::im_panel_time_colon));
         for (int c = 1; c <= 3; ++c) {
@@ -192,14 +198,14 @@ TEST(ReadyFace, GameHighScoreAndTheStartingFigures) {
 TEST(ReadyFace, EnteringStopsEveryTimerAndKeepsTheirIntervals) {
     Rig r;
     for (int i = 0; i < kTimerCount; ++i) {
-        r.dev.timers[TimerId(i)].setInterval(100 + i);
-        r.dev.timers[TimerId(i)].setEnabled(true);
+        r.dev.timers()[TimerId(i)].setInterval(100 + i);
+        r.dev.timers()[TimerId(i)].setEnabled(true);
     }
-    r.dev.state.DeviceMode = mode::GameOver;
-    r.dev.Inp_game_b_down();
+    DeviceProbe::state(r.dev).DeviceMode = mode::GameOver;
+    r.dev.press(DeviceButton::GameB);
     for (int i = 0; i < kTimerCount; ++i) {
         EXPECT_FALSE(r.running(TimerId(i))) << timerName(TimerId(i));
-        EXPECT_EQ(r.dev.timers[TimerId(i)].interval(), 100 + i);
+        EXPECT_EQ(r.dev.timers()[TimerId(i)].interval(), 100 + i);
     }
 }
 

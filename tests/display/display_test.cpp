@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_state.h"
 #include "tests/rig/lcd_text.h"
 
 namespace zx {
@@ -15,7 +16,7 @@ namespace {
 struct Lcd : FaceObserver {
     Face face;
     GameState game;
-    Display vid{face, game};
+    Display vid{face};
     std::vector<Rect> repaints;
 
     Lcd() {
@@ -127,16 +128,16 @@ TEST(Figures, EnemyInItsColumnWithAlternatingPoses) {
     Lcd lcd;
     lcd.vid.Vid_Show_All_Enemy(true);
     lcd.game.EnemyColumn = 2;
-    lcd.vid.Vid_Show_Enemy(1);
+    lcd.vid.Vid_Show_Enemy(lcd.game.EnemyColumn, 1);
     EXPECT_TRUE(lcd.on(seg::enemy(2, 1)));
     EXPECT_TRUE(lcd.on(seg::enemy(2, 2)));
     EXPECT_FALSE(lcd.on(seg::enemy(2, 3)));
     EXPECT_FALSE(lcd.on(seg::enemy(1, 1)));
-    lcd.vid.Vid_Show_Enemy(2);
+    lcd.vid.Vid_Show_Enemy(lcd.game.EnemyColumn, 2);
     EXPECT_FALSE(lcd.on(seg::enemy(2, 2)));
     EXPECT_TRUE(lcd.on(seg::enemy(2, 3)));
     lcd.game.EnemyColumn = 0;
-    lcd.vid.Vid_Show_Enemy(1);
+    lcd.vid.Vid_Show_Enemy(lcd.game.EnemyColumn, 1);
     EXPECT_EQ(lcd.lit(), 0);
 }
 
@@ -144,11 +145,11 @@ TEST(Figures, EnemyHelperAndHero) {
     Lcd lcd;
     lcd.vid.Vid_Show_All_Enemy_Helper(true);
     lcd.game.EnemyHelperPosition = 3;
-    lcd.vid.Vid_Show_Enemy_Helper();
+    lcd.vid.Vid_Show_Enemy_Helper(lcd.game.EnemyHelperPosition);
     EXPECT_TRUE(lcd.on(seg::enemyHelper(3)));
     EXPECT_EQ(lcd.lit(), 1);
     lcd.game.EnemyHelperPosition = 0;
-    lcd.vid.Vid_Show_Enemy_Helper();
+    lcd.vid.Vid_Show_Enemy_Helper(lcd.game.EnemyHelperPosition);
     EXPECT_EQ(lcd.lit(), 0);
 
     lcd.vid.Vid_Show_Hero(1, true);
@@ -164,15 +165,15 @@ TEST(Figures, EnemyHelperAndHero) {
 TEST(Figures, SavemeFiguresGoFromTheUnderscoreOneImage) {
     Lcd lcd;
     lcd.game.SavemeCounts[1] = 2;
-    lcd.vid.Vid_Show_Saveme(1);
+    lcd.vid.Vid_Show_Saveme(1, lcd.game.SavemeCounts[1]);
     EXPECT_TRUE(lcd.on(Ctl::im_saveme_1_3));
     EXPECT_TRUE(lcd.on(Ctl::im_saveme_1_2));
     EXPECT_FALSE(lcd.on(Ctl::im_saveme_1_1));
     lcd.game.SavemeCounts[1] = 0;
-    lcd.vid.Vid_Show_Saveme(1);
+    lcd.vid.Vid_Show_Saveme(1, lcd.game.SavemeCounts[1]);
     EXPECT_EQ(lcd.lit(), 0);
     lcd.game.SavemeCounts[3] = 7;
-    lcd.vid.Vid_Show_Saveme(3);
+    lcd.vid.Vid_Show_Saveme(3, lcd.game.SavemeCounts[3]);
     EXPECT_EQ(lcd.lit(), 3);
 }
 

@@ -128,7 +128,7 @@ TEST(GameProperty, RandomGamesKeepTheFaceAndTimersConsistent) {
         Player player(std::uint64_t(seed) * 7919);
         int lastScore = 0;
         std::string fault;
-        r.dev.timers.setAfterTick([&](TimerId id) {
+        r.dev.timers().setAfterTick([&](TimerId id) {
             ++handlers;
             if (!fault.empty() || r.mode() < mode::GameA) return;
             if (id == TimerId::Bonus && r.game().BonusStep == 2) ++bonuses;
@@ -146,7 +146,7 @@ TEST(GameProperty, RandomGamesKeepTheFaceAndTimersConsistent) {
             r.release(DeviceButton::Left);
         }
         r.release(gameButton);
-        while (r.mode() != mode::GameOver && fault.empty() && r.dev.timers.now() < kLongestGame) {
+        while (r.mode() != mode::GameOver && fault.empty() && r.dev.timers().now() < kLongestGame) {
             r.run(20 + player.dice.next(300));
             if (r.mode() == mode::GameOver) break;
             player.act(r);
@@ -157,7 +157,7 @@ TEST(GameProperty, RandomGamesKeepTheFaceAndTimersConsistent) {
             }
         }
         hits += r.game().Score / 10;
-        ASSERT_EQ(fault, "") << "seed " << seed << " at " << r.dev.timers.now() << " ms";
+        ASSERT_EQ(fault, "") << "seed " << seed << " at " << r.dev.timers().now() << " ms";
         ASSERT_EQ(r.mode(), mode::GameOver) << "seed " << seed << " never ended";
         EXPECT_EQ(r.game().MissCount, 3);
     }

@@ -56,8 +56,8 @@ class Player {
     void reportWrongRanges() {
         auto& wrong = rig_.random.wrongRanges;
         for (; wrongSeen_ < wrong.size(); ++wrongSeen_)
-            fail("the draw " + wrong[wrongSeen_] + " at " + std::to_string(rig_.dev.timers.now()) +
-                 " ms");
+            fail("the draw " + wrong[wrongSeen_] + " at " +
+                 std::to_string(rig_.dev.timers().now()) + " ms");
     }
     // "2/3": the draw of next(3) that gives 2.
     void addDraw(const std::string& word) {
@@ -75,7 +75,7 @@ class Player {
     }
     void check(bool ok, const std::string& what, const std::string& got) {
         if (!ok)
-            fail(what + ": got " + got + " at " + std::to_string(rig_.dev.timers.now()) + " ms");
+            fail(what + ": got " + got + " at " + std::to_string(rig_.dev.timers().now()) + " ms");
     }
 
     int* intVar(const std::string& name) {
@@ -95,7 +95,7 @@ class Player {
     }
     bool* boolVar(const std::string& name) {
         GameState& g = rig_.game();
-        DeviceState& d = rig_.dev.state;
+        DeviceState& d = DeviceProbe::state(rig_.dev);
         const std::map<std::string, bool*> vars = {{"HeroActive", &g.HeroActive},
                                                    {"ShotReady", &g.ShotReady},
                                                    {"KeyHeld", &d.KeyHeld},
@@ -109,12 +109,12 @@ class Player {
         if (name == "saveme" && value.size() == 3) {
             for (int c = 1; c <= 3; ++c) {
                 g.SavemeCounts[std::size_t(c)] = value[std::size_t(c - 1)] - '0';
-                rig_.dev.vid.Vid_Show_Saveme(c);
+                DeviceProbe::vid(rig_.dev).Vid_Show_Saveme(c, g.SavemeCounts[std::size_t(c)]);
             }
         } else if (int* v = intVar(name)) {
             *v = std::stoi(value);
-            if (name == "MissCount") rig_.dev.vid.Vid_Show_Panel_Miss(g.MissCount);
-            if (name == "Score") rig_.dev.vid.Vid_Show_Panel_Score(g.Score, true);
+            if (name == "MissCount") DeviceProbe::vid(rig_.dev).Vid_Show_Panel_Miss(g.MissCount);
+            if (name == "Score") DeviceProbe::vid(rig_.dev).Vid_Show_Panel_Score(g.Score, true);
         } else if (bool* b = boolVar(name)) {
             *b = value == "1";
         } else {
@@ -135,7 +135,7 @@ class Player {
             for (const auto& v : rest)
                 if (v != "any") addDraw(v);
         } else if (verb == "sound" && arg == "off") {
-            rig_.dev.snd.Snd_Close();
+            DeviceProbe::snd(rig_.dev).Snd_Close();
         } else if (verb == "mode") {
             rig_.enter(std::stoi(arg));
         } else if (verb == "set" && w.size() == 3) {
@@ -156,7 +156,7 @@ class Player {
         if (what == "mode") {
             check(rig_.mode() == std::stoi(want), "mode " + want, std::to_string(rig_.mode()));
         } else if (what == "lcd") {
-            const std::string diff = lcdMismatch(rig_.dev.face, want);
+            const std::string diff = lcdMismatch(rig_.dev.face(), want);
             check(diff.empty(), "lcd", diff);
         } else if (what == "var" && v.size() == 2) {
             std::string got;
@@ -166,7 +166,7 @@ class Player {
         } else if (what == "timers") {
             std::vector<std::string> on;
             for (int i = 0; i < kTimerCount; ++i)
-                if (rig_.dev.timers[TimerId(i)].enabled())
+                if (rig_.dev.timers()[TimerId(i)].enabled())
                     on.push_back(std::string(timerName(TimerId(i)).substr(6)));  // "Timer_"
             std::sort(on.begin(), on.end());
             std::vector<std::string> sortedWant = want == "-" ? std::vector<std::string>{} : v;
@@ -186,7 +186,7 @@ class Player {
         } else if (what == "next" && v.size() == 2) {
             std::string got = "unknown timer";
             for (int i = 0; i < kTimerCount; ++i) {
-                const Timer& t = rig_.dev.timers[TimerId(i)];
+                const Timer& t = rig_.dev.timers()[TimerId(i)];
                 if (timerName(TimerId(i)).substr(6) == v[0])
                     got = t.enabled() ? std::to_string(t.deadline()) : "disabled";
             }

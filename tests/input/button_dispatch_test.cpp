@@ -23,7 +23,7 @@ TEST(Keys, DefaultBindingsWorkEveryButton) {
     r.down('2');
     r.up('2');
     EXPECT_EQ(r.mode(), mode::GameB);
-    r.dev.state.DeviceMode = mode::Time1;
+    DeviceProbe::state(r.dev).DeviceMode = mode::Time1;
     r.down('1');
     EXPECT_EQ(r.mode(), mode::GameAReady);
     r.game().HeroActive = r.game().ShotReady = true;
@@ -31,16 +31,16 @@ TEST(Keys, DefaultBindingsWorkEveryButton) {
     EXPECT_EQ(r.game().HeroPosition, 3);
     r.up(kRight);
     r.down(kLeft);
-    EXPECT_FALSE(r.dev.state.DeviceSoundOn);
+    EXPECT_FALSE(DeviceProbe::state(r.dev).DeviceSoundOn);
     r.up(kLeft);
     r.down(kCtrl);
     EXPECT_TRUE(r.on(Ctl::btn_shoot_left_down) && r.on(seg::shot(2, 1)));
     r.up(kCtrl);
     r.down(kAlt);
-    EXPECT_TRUE(r.on(Ctl::btn_shoot_right_down) && r.dev.state.KeyHeld);
+    EXPECT_TRUE(r.on(Ctl::btn_shoot_right_down) && DeviceProbe::state(r.dev).KeyHeld);
     r.up(kAlt);
     EXPECT_FALSE(r.on(Ctl::btn_shoot_left_down) || r.on(Ctl::btn_shoot_right_down));
-    EXPECT_FALSE(r.dev.state.KeyHeld);
+    EXPECT_FALSE(DeviceProbe::state(r.dev).KeyHeld);
 }
 
 TEST(Keys, ShootReleaseFreesTheLatchThatAHeldKeyTook) {
@@ -55,7 +55,7 @@ TEST(Keys, EarlierOfTwoBindingsOnOneKeyWins) {
     Rig r;
     r.keys.KeyBindings[2].VirtualKey = 'A';  // TIME
     r.keys.KeyBindings[1].VirtualKey = 'A';  // game B, earlier
-    r.dev.state.DeviceMode = mode::Time1;
+    DeviceProbe::state(r.dev).DeviceMode = mode::Time1;
     r.down('A');
     EXPECT_EQ(r.mode(), mode::GameBReady);
 }

@@ -1,6 +1,6 @@
 // The key settings dialog: its controls, duplicate marking, acceptance and
 // Escape, also while a list is open.
-#include "input/keys_form.h"
+#include "windows/keys_form.h"
 
 #include <gtest/gtest.h>
 

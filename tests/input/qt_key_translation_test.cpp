@@ -1,5 +1,5 @@
 // Qt key events to virtual-key codes, with synthetic events.
-#include "input/qt_key_translation.h"
+#include "input/qt/qt_key_translation.h"
 
 #include <gtest/gtest.h>
 
@@ -69,18 +69,18 @@ TEST(KeyTranslation, AutoRepeatReleasesAreDroppedPressesPass) {
 TEST(KeyTranslation, ShiftedDigitPressesGameAAndTheKeypadDigitDoesNot) {
     testing::Rig r;
     Device& dev = r.dev;
-    dev.state.DeviceMode = mode::Time1;
+    DeviceProbe::state(dev).DeviceMode = mode::Time1;
     auto deliver = [&](const QKeyEvent& e) {
         if (const auto vk = deviceKeyOf(e)) FormKeyDown(dev, r.keys.KeyBindings, *vk);
     };
     deliver(press(Qt::Key_1, Qt::KeypadModifier, 87));
-    EXPECT_EQ(dev.state.DeviceMode, mode::Time1);
+    EXPECT_EQ(DeviceProbe::state(dev).DeviceMode, mode::Time1);
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
     deliver(press(Qt::Key_Exclam, Qt::ShiftModifier, 10));
 #else
     deliver(press(Qt::Key_1, Qt::ShiftModifier));
 #endif
-    EXPECT_EQ(dev.state.DeviceMode, mode::GameAReady);
+    EXPECT_EQ(DeviceProbe::state(dev).DeviceMode, mode::GameAReady);
 }
 
 }  // namespace

@@ -31,17 +31,17 @@ void RecordingSettingsStore::writeText(const std::string& name, const std::strin
 }
 
 Rig::Rig() {
-    giveGlyphsPictures(dev.face);
+    giveGlyphsPictures(DeviceProbe::face(dev));
     keys.load(settings);
-    dev.Gam_Set_Mode();
+    DeviceProbe::setMode(dev);
 }
 
 void Rig::runTo(Millis t) {
-    while (auto d = dev.timers.nextDeadline()) {
+    while (auto d = dev.timers().nextDeadline()) {
         if (*d > t) break;
-        dev.timers.advance_to(*d);
+        dev.timers().advance_to(*d);
     }
-    dev.timers.advance_to(t);
+    dev.timers().advance_to(t);
 }
 
 std::vector<std::string> Rig::takePlays() {

@@ -14,6 +14,7 @@
 #include "input/button_dispatch.h"
 #include "input/key_map.h"
 #include "sound/recording_backend.h"
+#include "tests/rig/device_probe.h"
 #include "tests/rig/lcd_text.h"
 
 namespace zx::testing {
@@ -60,24 +61,21 @@ struct Rig {
         clock.set({2024, month, day, hour, minute, 0});
     }
     // Every tick due in the next ms milliseconds, or up to the time t.
-    void run(Millis ms) { runTo(dev.timers.now() + ms); }
+    void run(Millis ms) { runTo(dev.timers().now() + ms); }
     void runTo(Millis t);
-    void enter(int m) {
-        dev.state.DeviceMode = m;
-        dev.Gam_Set_Mode();
-    }
+    void enter(int m) { dev.enterMode(m); }
     void press(DeviceButton b) { pressButton(dev, b); }
     void release(DeviceButton b) { releaseButton(dev, b); }
     // Starts sound on the recording back end, so that plays are recorded.
-    void soundOn() { dev.snd.Snd_Init(kSoundModeDirectSound); }
+    void soundOn() { dev.startSound(kSoundModeDirectSound); }
     // The samples played since the last call, by name ("Enemy", "Shot").
     std::vector<std::string> takePlays();
 
-    int mode() const { return dev.state.DeviceMode; }
-    GameState& game() { return dev.game.state; }
-    bool on(Ctl c) const { return dev.face[c].visible; }
-    bool running(TimerId id) const { return dev.timers[id].enabled(); }
-    std::string digits() const { return lcdFields(dev.face).at("digits"); }
+    int mode() const { return dev.state().DeviceMode; }
+    GameState& game() { return DeviceProbe::game(dev); }
+    bool on(Ctl c) const { return dev.face()[c].visible; }
+    bool running(TimerId id) const { return dev.timers()[id].enabled(); }
+    std::string digits() const { return lcdFields(dev.face()).at("digits"); }
 
   private:
     std::size_t playsSeen_ = 0;

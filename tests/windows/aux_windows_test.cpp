@@ -10,12 +10,12 @@
 #include <QTest>
 
 #include "app/form1.h"
-#include "device/clock.h"
-#include "device/random.h"
-#include "input/keys_form.h"
+#include "device/clockwork/clock.h"
+#include "device/clockwork/random.h"
 #include "sound/recording_backend.h"
 #include "windows/about.h"
 #include "windows/aux_windows_impl.h"
+#include "windows/keys_form.h"
 #include "windows/manual.h"
 #include "windows/shell.h"
 
@@ -48,7 +48,7 @@ class AuxWindowsTest : public ::testing::Test {
         form->show();
         form->enterStartupMode();
     }
-    int mode() const { return form->device().state.DeviceMode; }
+    int mode() const { return form->device().state().DeviceMode; }
 
     QTemporaryDir dir;
     MemorySettingsStore settings;

@@ -11,8 +11,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "app/dialogs.h"
 #include "tests/rig/special_files.h"
+#include "windows/dialogs.h"
 
 namespace zx {
 namespace {

@@ -39,8 +39,8 @@ TEST_F(SplashTest, LaunchKeysWorkWhileTheDriverListHasTheFocus) {
         store.mem = MemorySettingsStore();
         createActive();
         pick(2);
-        form->cb_sound->setFocus();
-        ASSERT_EQ(form->focusWidget(), form->cb_sound);
+        form->soundList()->setFocus();
+        ASSERT_EQ(form->focusWidget(), form->soundList());
         press(k.key, k.mods, k.scan);
         EXPECT_EQ(form->launched(), k.launches);
         EXPECT_EQ(std::count(log.begin(), log.end(), "Snd_Init 2"), k.launches ? 1 : 0);
@@ -50,7 +50,7 @@ TEST_F(SplashTest, LaunchKeysWorkWhileTheDriverListHasTheFocus) {
 TEST_F(SplashTest, EscapeEndsTheProgramAndWritesNothing) {
     store.mem.writeText("SoundMode", "0");
     createActive();
-    form->chb_splashscreen->setChecked(false);
+    form->splashBox()->setChecked(false);
     press(Qt::Key_Escape);
     EXPECT_THAT(log, ElementsAre("terminate"));  // handled once, not again by the window
     EXPECT_EQ(store.readText("SoundMode"), "0");
@@ -72,8 +72,8 @@ TEST_F(SplashTest, KeysWorkWhileTheDriverListIsOpen) {
         store.mem = MemorySettingsStore();
         createActive();
         pick(2);
-        form->cb_sound->showPopup();
-        QWidget* list = form->cb_sound->view();
+        form->soundList()->showPopup();
+        QWidget* list = form->soundList()->view();
         ASSERT_TRUE(list->isVisible());
         QKeyEvent e(QEvent::KeyPress, c.key, Qt::NoModifier, c.scan, 0, 0);
         QApplication::sendEvent(list, &e);
@@ -84,18 +84,18 @@ TEST_F(SplashTest, KeysWorkWhileTheDriverListIsOpen) {
 
 TEST_F(SplashTest, ActivationFocusesTheDriverList) {
     create();
-    form->chb_splashscreen->setFocus();
+    form->splashBox()->setFocus();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     form->FormActivate();
-    EXPECT_EQ(form->focusWidget(), form->cb_sound);
+    EXPECT_EQ(form->focusWidget(), form->soundList());
 }
 
 TEST_F(SplashTest, LinksOpenTheMakersPagesThroughTheShell) {
     createActive();
-    QTest::mouseClick(form->la_website_2, Qt::LeftButton);
-    QTest::mouseClick(form->la_email_2, Qt::LeftButton);
-    QTest::mouseClick(form->btn_paypal, Qt::LeftButton);
+    QTest::mouseClick(form->websiteLink(), Qt::LeftButton);
+    QTest::mouseClick(form->emailLink(), Qt::LeftButton);
+    QTest::mouseClick(form->donateButton(), Qt::LeftButton);
     EXPECT_EQ(host.opened,
               QStringList({"https://www.example.org/zorbanix/", "mailto:zorbanix@example.org",
                            "https://www.example.org/zorbanix/donate"}));
@@ -104,12 +104,12 @@ TEST_F(SplashTest, LinksOpenTheMakersPagesThroughTheShell) {
 
 TEST_F(SplashTest, ClickingThePlayPictureLaunchesOnlyWhenBlue) {
     createActive();
-    QTest::mouseClick(form->btn_play_disabled, Qt::LeftButton);
+    QTest::mouseClick(form->playButtonDisabled(), Qt::LeftButton);
     EXPECT_FALSE(form->launched());
     pick(1);
-    QTest::mouseClick(form->btn_play, Qt::RightButton);
+    QTest::mouseClick(form->playButton(), Qt::RightButton);
     EXPECT_FALSE(form->launched());
-    QTest::mouseClick(form->btn_play, Qt::LeftButton);
+    QTest::mouseClick(form->playButton(), Qt::LeftButton);
     EXPECT_TRUE(form->launched());
 }
 

@@ -11,8 +11,8 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
-#include "app/dialogs.h"
 #include "config/settings_store.h"
+#include "windows/dialogs.h"
 #include "windows/shell.h"
 #include "windows/splash.h"
 #include "windows/splash_art.h"
@@ -83,7 +83,7 @@ class SplashTest : public ::testing::Test, public QObject {
         QKeyEvent e(QEvent::KeyPress, key, mods, scanCode, 0, 0);
         QApplication::sendEvent(form->focusWidget() ? form->focusWidget() : form.get(), &e);
     }
-    void pick(int index) { form->cb_sound->setCurrentIndex(index); }
+    void pick(int index) { form->soundList()->setCurrentIndex(index); }
 
     QTemporaryDir dir;
     Log log;

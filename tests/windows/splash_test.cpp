@@ -14,10 +14,12 @@ using ::testing::IsEmpty;
 const char* const kFailure = "error: Sound folder unproperly installed. Please reinstall the game.";
 
 bool greyPlayShows(const TSplashForm& f) {
-    return f.btn_play->isHidden() && !f.btn_play->isEnabled() && !f.btn_play_disabled->isHidden();
+    return f.playButton()->isHidden() && !f.playButton()->isEnabled() &&
+           !f.playButtonDisabled()->isHidden();
 }
 bool bluePlayShows(const TSplashForm& f) {
-    return !f.btn_play->isHidden() && f.btn_play->isEnabled() && f.btn_play_disabled->isHidden();
+    return !f.playButton()->isHidden() && f.playButton()->isEnabled() &&
+           f.playButtonDisabled()->isHidden();
 }
 
 TEST_F(SplashTest, FirstStartIsCentredWithNoDriverAndOnlyTheGreyPlay) {
@@ -25,12 +27,12 @@ TEST_F(SplashTest, FirstStartIsCentredWithNoDriverAndOnlyTheGreyPlay) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(f.pos(), QPoint((screen.width() - 460) / 2, (screen.height() - 420) / 2));
     EXPECT_TRUE(f.isVisible());
-    EXPECT_FALSE(f.im_background->pixmap().isNull());
+    EXPECT_FALSE(f.background()->pixmap().isNull());
     EXPECT_TRUE(splashPending);
-    EXPECT_EQ(f.cb_sound->currentIndex(), -1);
-    EXPECT_TRUE(f.chb_splashscreen->isChecked());
+    EXPECT_EQ(f.soundList()->currentIndex(), -1);
+    EXPECT_TRUE(f.splashBox()->isChecked());
     EXPECT_TRUE(greyPlayShows(f));
-    EXPECT_EQ(f.btn_play_disabled->toolTip(), "please select sound driver first");
+    EXPECT_EQ(f.playButtonDisabled()->toolTip(), "please select sound driver first");
     EXPECT_THAT(log, IsEmpty());  // nothing is written before a launch
     const QImage look = f.grab().toImage();
     EXPECT_EQ(look.pixel(440, 399), qRgb(8, 42, 82));  // behind the check box's text
@@ -61,9 +63,9 @@ TEST_F(SplashTest, DriverListNamesThePlatformsOutputsAtTheStoredPositions) {
         log.clear();
         store.mem.writeText("SoundMode", std::to_string(mode));
         TSplashForm& f = createActive();
-        ASSERT_EQ(f.cb_sound->count(), 3);
-        EXPECT_EQ(f.cb_sound->itemText(mode), names[mode]);
-        EXPECT_EQ(f.cb_sound->currentText(), names[mode]);
+        ASSERT_EQ(f.soundList()->count(), 3);
+        EXPECT_EQ(f.soundList()->itemText(mode), names[mode]);
+        EXPECT_EQ(f.soundList()->currentText(), names[mode]);
         f.btn_playClick();  // the same number goes back and into the sound start
         EXPECT_THAT(log, ::testing::Contains("SoundMode=" + std::to_string(mode)));
         EXPECT_THAT(log, ::testing::Contains("Snd_Init " + std::to_string(mode)));
@@ -73,9 +75,9 @@ TEST_F(SplashTest, DriverListNamesThePlatformsOutputsAtTheStoredPositions) {
 TEST_F(SplashTest, TabMovesBetweenTheDriverListAndTheCheckBoxOnly) {
     TSplashForm& f = createActive();
     press(Qt::Key_Tab);
-    EXPECT_EQ(f.focusWidget(), f.chb_splashscreen);
+    EXPECT_EQ(f.focusWidget(), f.splashBox());
     press(Qt::Key_Tab);
-    EXPECT_EQ(f.focusWidget(), f.cb_sound);
+    EXPECT_EQ(f.focusWidget(), f.soundList());
 }
 
 TEST_F(SplashTest, UnusableStoredDriverShowsTheSplashUntickedEvenWhenSwitchedOff) {
@@ -88,8 +90,8 @@ TEST_F(SplashTest, UnusableStoredDriverShowsTheSplashUntickedEvenWhenSwitchedOff
         TSplashForm& f = create();
         EXPECT_TRUE(f.isVisible());
         EXPECT_FALSE(f.launched());
-        EXPECT_EQ(f.cb_sound->currentIndex(), -1);
-        EXPECT_FALSE(f.chb_splashscreen->isChecked());
+        EXPECT_EQ(f.soundList()->currentIndex(), -1);
+        EXPECT_FALSE(f.splashBox()->isChecked());
         EXPECT_TRUE(greyPlayShows(f));
         EXPECT_TRUE(splashPending);
         EXPECT_THAT(log, IsEmpty());
@@ -106,8 +108,8 @@ TEST_F(SplashTest, StoredDriverWithTheSplashOffLaunchesWithoutEverShowing) {
     EXPECT_EQ(f.pos(), QPoint(-460, -420));
     EXPECT_FALSE(splashPending);
     EXPECT_TRUE(f.launched());
-    EXPECT_EQ(f.im_background, nullptr) << "never shown, never built";
-    EXPECT_EQ(f.cb_sound, nullptr);
+    EXPECT_EQ(f.background(), nullptr) << "never shown, never built";
+    EXPECT_EQ(f.soundList(), nullptr);
     // Nothing that may still reach the hidden window launches it again.
     f.btn_playClick();
     f.FormActivate();
@@ -121,7 +123,7 @@ TEST_F(SplashTest, StoredDriverWithTheSplashOffLaunchesWithoutEverShowing) {
 TEST_F(SplashTest, LaunchStoresTheDriverBeforeSoundAndTheBoxAfterOnlyOnce) {
     TSplashForm& f = createActive();
     pick(0);
-    f.chb_splashscreen->setChecked(false);
+    f.splashBox()->setChecked(false);
     ASSERT_TRUE(splashPending);  // the device window has not been activated yet
     f.btn_playClick();
     EXPECT_THAT(log, ElementsAre("SoundMode=0", "Snd_Init 0", "SplashScreen=0", "tick off",
@@ -139,7 +141,7 @@ TEST_F(SplashTest, StoredDriverIsShownSelectedWhileTickedAndRewrittenAtLaunch) {
     store.mem.writeText("SoundMode", "1");
     TSplashForm& f = createActive();
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(f.cb_sound->currentText(), QString::fromLatin1(kSoundModeNames[1]));
+    EXPECT_EQ(f.soundList()->currentText(), QString::fromLatin1(kSoundModeNames[1]));
     EXPECT_TRUE(bluePlayShows(f));
     f.btn_playClick();
     EXPECT_THAT(log, ElementsAre("SoundMode=1", "Snd_Init 1", "SplashScreen=1", "tick on", "centre",
@@ -150,7 +152,7 @@ TEST_F(SplashTest, SoundFailureResetsTheChoicesAndEndsWithoutTouchingTheDevice) 
     host.soundWorks = false;
     TSplashForm& f = createActive();
     pick(1);
-    f.chb_splashscreen->setChecked(false);
+    f.splashBox()->setChecked(false);
     f.btn_playClick();
     EXPECT_THAT(log, ElementsAre("SoundMode=1", "Snd_Init 1", kFailure, "SoundMode=-1",
                                  "SplashScreen=1", "terminate"));

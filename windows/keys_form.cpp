@@ -1,5 +1,5 @@
 // The key settings dialog: its controls, duplicate marking, Enter, Escape and acceptance.
-#include "input/keys_form.h"
+#include "windows/keys_form.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -10,7 +10,7 @@
 
 #include "config/settings_store.h"
 #include "input/key_map.h"
-#include "input/qt_key_translation.h"
+#include "input/qt/qt_key_translation.h"
 #include "windows/combo_list_keys.h"
 #include "windows/window_style.h"
 

@@ -1,5 +1,5 @@
 // Timer model and scheduler.
-#include "device/timers.h"
+#include "device/clockwork/timers.h"
 
 namespace zx {
 

@@ -1,5 +1,5 @@
 // The machine's local clock.
-#include "device/clock.h"
+#include "device/clockwork/clock.h"
 
 #include <ctime>
 

@@ -1,5 +1,5 @@
 // The desktop's settings store: picks the registry or the settings file.
-#include "config/qt_settings_store.h"
+#include "config/qt/qt_settings_store.h"
 
 #include <QSettings>
 

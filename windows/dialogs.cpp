@@ -1,5 +1,5 @@
 // Message boxes on the desktop.
-#include "app/dialogs.h"
+#include "windows/dialogs.h"
 
 #include <QMessageBox>
 

@@ -1,5 +1,5 @@
 // The X keyboard's key map, read through Qt's own connection.
-#include "input/x11_key_state.h"
+#include "input/qt/x11_key_state.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

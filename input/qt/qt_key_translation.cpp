@@ -1,5 +1,5 @@
 // Translation of Qt key events to Windows virtual-key codes.
-#include "input/qt_key_translation.h"
+#include "input/qt/qt_key_translation.h"
 
 #include <QKeyEvent>
 
