@@ -85,10 +85,8 @@ struct Lcg {
     }
 };
 
-void paintScene(QPainter& p) {
-    const QRectF g(kGlass);
-    p.save();
-    p.setClipRect(g);
+// The sky over the field, its stars and a planet; returns the field.
+static QRectF paintSky(QPainter& p, const QRectF& g) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(198, 208, 186));
     p.drawRect(g);
@@ -112,7 +110,11 @@ void paintScene(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(147, 142), 9, 2.4);
     p.setPen(Qt::NoPen);
-    // Low hills on the horizon, then the ground.
+    return field;
+}
+
+// Low hills on the horizon, then the ground.
+static void paintGround(QPainter& p, const QRectF& field) {
     QPainterPath hills;
     hills.moveTo(field.left(), field.bottom() - 10);
     for (int k = 0; k <= 8; ++k)
@@ -128,9 +130,12 @@ void paintScene(QPainter& p) {
     ground.setColorAt(1, QColor(126, 164, 104));
     p.setBrush(ground);
     p.drawRect(QRectF(field.left(), field.bottom() - 12, field.width(), 12));
+}
+
+// The colonists' towers, the shot lanes and the pillars between the columns.
+static void paintColumns(QPainter& p, const QRectF& field) {
     for (int c = 1; c <= 3; ++c) {
         const qreal x = columnLeft(c);
-        // The colonists' watch tower with three ledges.
         // The colonists' watch tower: three ledges on thin stilts.
         p.setBrush(QColor(230, 186, 130, 120));
         p.drawRect(QRectF(x + 66, 108, 16, 74));
@@ -156,6 +161,10 @@ void paintScene(QPainter& p) {
         p.drawRect(QRectF(x - 3, field.top(), 6, 3));
         p.drawRect(QRectF(x - 3, field.bottom() - 3, 6, 3));
     }
+}
+
+// The panel's rule and caption, and the shade of the recessed glass.
+static void paintGlassEdges(QPainter& p, const QRectF& g) {
     // Panel strip: a thin printed rule and the MISS caption.
     p.setBrush(QColor(150, 170, 150));
     p.drawRect(QRectF(g.left() + 3, kPanelBottom, g.width() - 6, 1.2));
@@ -174,6 +183,16 @@ void paintScene(QPainter& p) {
     side.setColorAt(1, QColor(0, 0, 0, 0));
     p.setBrush(side);
     p.drawRect(QRectF(g.left(), g.top(), 6, g.height()));
+}
+
+void paintScene(QPainter& p) {
+    const QRectF g(kGlass);
+    p.save();
+    p.setClipRect(g);
+    const QRectF field = paintSky(p, g);
+    paintGround(p, field);
+    paintColumns(p, field);
+    paintGlassEdges(p, g);
     p.restore();
 }
 

@@ -88,6 +88,21 @@ void keyTable(QPainter& p, QRectF r) {
 }
 
 // The picture of a page, drawn into the art area.
+// The alarm, date and chrono faces, one panel strip above the other.
+static void clockFaces(QPainter& p, const QRectF& r) {
+    using enum Ctl;
+    const QImage faces[3] = {
+        glass({im_panel_alarm, im_panel_time_am, im_panel_time_colon}, {1, 2, 0, 0, -1}),
+        glass({im_panel_date, im_panel_time_colon}, {-1, 3, -1, 7, -1}),
+        glass({im_panel_chrono, im_panel_time_colon}, {0, 0, 0, 0, 0})};
+    for (int i = 0; i < 3; ++i) {
+        const QRectF t(r.left(), r.top() + i * 46, r.width(), 40);
+        p.drawImage(t, cutOut(faces[i], QRect(0, 0, kGlass.width(), kPanelBottom - kGlass.top())));
+        p.setPen(QColor(60, 60, 60));
+        p.drawRect(t);
+    }
+}
+
 void art(QPainter& p, PageArt a, const QRectF& r) {
     auto put = [&](const QImage& img) {
         const QSizeF s = img.deviceIndependentSize().scaled(r.size(), Qt::KeepAspectRatio);
@@ -107,20 +122,9 @@ void art(QPainter& p, PageArt a, const QRectF& r) {
         case PageArt::timeFace:
             put(glass({im_panel_time_1, im_panel_time_colon, im_panel_time_am}, {-1, 9, 0, 5, -1}));
             break;
-        case PageArt::clockFaces: {
-            const QImage faces[3] = {
-                glass({im_panel_alarm, im_panel_time_am, im_panel_time_colon}, {1, 2, 0, 0, -1}),
-                glass({im_panel_date, im_panel_time_colon}, {-1, 3, -1, 7, -1}),
-                glass({im_panel_chrono, im_panel_time_colon}, {0, 0, 0, 0, 0})};
-            for (int i = 0; i < 3; ++i) {
-                const QRectF t(r.left(), r.top() + i * 46, r.width(), 40);
-                p.drawImage(
-                    t, cutOut(faces[i], QRect(0, 0, kGlass.width(), kPanelBottom - kGlass.top())));
-                p.setPen(QColor(60, 60, 60));
-                p.drawRect(t);
-            }
+        case PageArt::clockFaces:
+            clockFaces(p, r);
             break;
-        }
         case PageArt::readyFace:
             put(glass(readyFace(), {-1, 4, 5, 0, -1}));
             break;

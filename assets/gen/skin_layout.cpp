@@ -3,6 +3,7 @@
 #include "skin_layout.h"
 
 #include <QString>
+#include <optional>
 
 namespace zxa {
 
@@ -60,8 +61,8 @@ QRect buttonRect(Button b) {
 
 bool buttonIsRound(Button b) { return b >= Button::left; }
 
-QRect skinRect(Ctl c) {
-    const int i = idx(c);
+// The controls placed one by one: the case, the buttons and the panel's words.
+static std::optional<QRect> singleRect(Ctl c) {
     switch (c) {
         case Ctl::im_background:
             return at(0, 0, kFaceW, kFaceH);
@@ -115,8 +116,31 @@ QRect skinRect(Ctl c) {
         case Ctl::im_panel_time_colon:
             return at(315, 46, 6, 16);
         default:
-            break;
+            return std::nullopt;
     }
+}
+
+// The miss figures beside the shelter.
+static QRect missFigureRect(Ctl c) {
+    switch (c) {
+        case Ctl::im_miss_1:
+            return at(377, 221, 31, 22);
+        case Ctl::im_miss_2:
+            return at(385, 198, 16, 22);
+        case Ctl::im_miss_3:
+            return at(382, 196, 22, 24);
+        case Ctl::im_miss_4:
+            return at(372, 182, 9, 16);
+        case Ctl::im_miss_5:
+            return at(399, 180, 11, 18);
+        default:
+            return {};
+    }
+}
+
+QRect skinRect(Ctl c) {
+    if (const auto r = singleRect(c)) return *r;
+    const int i = idx(c);
     if (c >= Ctl::im_panel_miss_1 && c <= Ctl::im_panel_miss_3)
         return at(377 + 11 * (i - idx(Ctl::im_panel_miss_1)), 51, 10, 12);
     if (c >= Ctl::im_panel_digit_pos_1 && c <= Ctl::im_panel_digit_pos_4)
@@ -142,20 +166,7 @@ QRect skinRect(Ctl c) {
         const int k = i - idx(Ctl::im_saveme_1_3);  // name digits 3, 2, 1
         return savemeRect(1 + k % 3, 3 - k / 3);
     }
-    switch (c) {
-        case Ctl::im_miss_1:
-            return at(377, 221, 31, 22);
-        case Ctl::im_miss_2:
-            return at(385, 198, 16, 22);
-        case Ctl::im_miss_3:
-            return at(382, 196, 22, 24);
-        case Ctl::im_miss_4:
-            return at(372, 182, 9, 16);
-        case Ctl::im_miss_5:
-            return at(399, 180, 11, 18);
-        default:
-            return {};
-    }
+    return missFigureRect(c);
 }
 
 QString skinFile(Ctl c) {
