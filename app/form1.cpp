@@ -23,17 +23,12 @@ TForm1::TForm1(Form1Deps deps)
       deps_(deps),
       device_(deps.clock, deps.random, deps.sound, deps.settings),
       host_(device_.timers(), this),
-      input_({[this] { host_.sync(); },
-              [this](std::uint16_t vk, bool repeat) {
-                  if (repeat)
-                      FormKeyRepeat(device_, keyMap_.KeyBindings, vk);
-                  else
-                      FormKeyDown(device_, keyMap_.KeyBindings, vk);
-              },
-              [this](std::uint16_t vk) { FormKeyUp(device_, keyMap_.KeyBindings, vk); },
-              [this](QPoint p) { return controlAt(p); },
-              [this](Ctl c, QPoint p) { imagePressed(c, p); },
-              [this](Ctl c, QPoint p) { imageReleased(c, p); }}) {
+      menus_(device_, *this, [this](MenuCommand c) { runCommand(c); }),
+      input_(device_, keyMap_, host_, *this,
+             {[this] { return FullscreenMode; }, [this] { btn_game_menu_topClick(); }}),
+      launch_(device_, host_, deps.settings,
+              {*this, [this] { showPresentation(); },
+               [this] { return menuItem(MenuCommand::Splashscreen); }}) {
     // See-through where the device is not, on every desktop that composes
     // windows; it must be set before the native window exists. Elsewhere the
     // window stays opaque and its shape cuts the device out.
@@ -47,16 +42,11 @@ TForm1::TForm1(Form1Deps deps)
     setMouseTracking(true);
     setWindowTitle(QString::fromLatin1(kTitle));
     device_.setFaceObserver(this);
-    createMenus();
+    connect(menus_.pm_0_menu(), &QMenu::aboutToShow, this, &TForm1::pm_0_menuPopup);
     FormCreate();
 }
 
 TForm1::~TForm1() { device_.setFaceObserver(nullptr); }
-
-QSize TForm1::screenSize() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1024, 768);
-}
 
 void TForm1::FormCreate() {
     // The window stays hidden until the launch shows it: no window system
@@ -65,7 +55,7 @@ void TForm1::FormCreate() {
     FullscreenMode = deps_.settings.ReadBool("FullscreenMode", true);
     menuItem(MenuCommand::Fullscreen)->setChecked(FullscreenMode);
     LoadSkinAndApply();
-    GameMenuOpen = false;
+    menus_.forget();
     keyMap_.load(deps_.settings);
     keyMap_.UpdateButtonHints();
     device_.loadHiScores();
@@ -73,7 +63,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::LoadSkinAndApply() {
-    const QSize screen = screenSize();
+    const QSize screen = LaunchHost::screenSize();
     SkinContext ctx;
     ctx.configPath = QDir(deps_.programDir).filePath("Config.ini").toStdString();
     ctx.screenWidth = screen.width();
@@ -114,23 +104,6 @@ void TForm1::applyShape() {
     update();
 }
 
-void TForm1::centreOnScreen() {
-    if (!programPlacesWindows()) return;
-    const QSize screen = screenSize();
-    move(std::max(0, (screen.width() - width()) / 2),
-         std::max(0, (screen.height() - height()) / 2));
-}
-
-bool TForm1::Snd_Init(int soundMode) { return device_.startSound(soundMode); }
-
-void TForm1::enterStartupMode() {
-    host_.sync();
-    device_.enterMode(mode::Startup);
-    showPresentation();
-    raise();
-    activateWindow();
-}
-
 void TForm1::showPresentation() {
     // The window system's own full-screen state, so that the window manager
     // or compositor lays the window over everything else.
@@ -140,31 +113,13 @@ void TForm1::showPresentation() {
         showNormal();
 }
 
-void TForm1::terminate() {
-    terminationRequested_ = true;
-    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-}
-
 void TForm1::changeEvent(QEvent* event) {
     // Disabled (key settings open) or left for another window: the release
     // of a held key would go elsewhere.
     if ((event->type() == QEvent::EnabledChange && !isEnabled()) ||
         (event->type() == QEvent::ActivationChange && !isActiveWindow()))
-        releaseHeldInput();
+        input_.releaseHeldInput();
     QWidget::changeEvent(event);
-}
-
-void TForm1::showSplashAtStart() {
-    // The splash is the program's only visible window then, so that every
-    // desktop (Wayland too, where a program cannot take the focus) gives it
-    // the keyboard.
-    if (!SplashPending) return;
-    SplashPending = false;
-    if (splashForm_) {
-        splashForm_->show();
-        splashForm_->raise();
-        splashForm_->activateWindow();
-    }
 }
 
 void TForm1::areaChanged(const Rect& r) { update(QRect(r.x, r.y, r.w, r.h)); }

@@ -1,13 +1,16 @@
-// TForm1: the device window. It owns the device core, paints its face and
-// turns the window system's events into the core's operations.
+// TForm1: the device window. It owns the device core and paints its face;
+// its keys and pointer, its menus and its launch are each a part of their own
+// that the window's events are forwarded to.
 #pragma once
 
 #include <QString>
 #include <QWidget>
-#include <memory>
 #include <optional>
 
+#include "app/device_input.h"
 #include "app/face_painter.h"
+#include "app/game_menu_control.h"
+#include "app/launch_host.h"
 #include "app/menu_commands.h"
 #include "app/settings_notice.h"
 #include "app/timer_host.h"
@@ -16,10 +19,6 @@
 #include "input/key_map.h"
 #include "sound/sound_backend.h"
 #include "windows/dialogs.h"
-#include "windows/game_menu.h"
-#include "windows/input_router.h"
-#include "windows/popup_menu.h"
-#include "windows/splash.h"
 
 namespace zx {
 
@@ -38,7 +37,7 @@ struct Form1Deps {
     QString programDir;  // the executable's folder
 };
 
-class TForm1 : public QWidget, public SplashHost, private FaceObserver, private CommandWindow {
+class TForm1 : public QWidget, private FaceObserver, private CommandWindow {
     Q_OBJECT
   public:
     explicit TForm1(Form1Deps deps);
@@ -46,26 +45,19 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver, private 
 
     Device& device() { return device_; }
     bool fullscreenMode() const { return FullscreenMode; }
-    bool terminationRequested() const { return terminationRequested_; }
 
-    // The splash window. While SplashPending, showSplashAtStart brings it to
-    // the front with the keyboard focus (once); the device window itself
-    // stays hidden until the launch shows it.
-    void setSplashForm(QWidget* splash) { splashForm_ = splash; }
-    void showSplashAtStart();
-    bool SplashPending = true;
+    // The launch: what the splash window asks of the device window, and the
+    // splash's showing at start.
+    LaunchHost& launch() { return launch_; }
+    bool terminationRequested() const { return launch_.terminationRequested(); }
+    void setSplashForm(QWidget* splash) { launch_.setSplashForm(splash); }
+    void showSplashAtStart() { launch_.showSplashAtStart(); }
+    bool Snd_Init(int soundMode) { return launch_.Snd_Init(soundMode); }
+    void centreOnScreen() { launch_.centreOnScreen(); }
+    void enterStartupMode() { launch_.enterStartupMode(); }
+    void terminate() override { launch_.terminate(); }
+    bool splashScreenTick() const { return launch_.splashScreenTick(); }
 
-    // What the splash window's launch asks of the device window.
-    bool Snd_Init(int soundMode) override;
-    void setSplashScreenTick(bool on) override;
-    // Puts the window's top-left corner at the screen's centre, clamped at 0,
-    // where the platform lets a program place windows.
-    void centreOnScreen() override;
-    // Lights the start-up face, then shows the window full screen or normal
-    // and activates it.
-    void enterStartupMode() override;
-    void terminate() override;
-    bool splashScreenTick() const { return splashScreenTick_; }
     // Reloads the skin for the current presentation and reshapes the window.
     void LoadSkinAndApply();
     // Whether the see-through parts are painted transparent (decided per
@@ -87,17 +79,15 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver, private 
     void setBeeper(Beeper* b) { commands_.setBeeper(b); }
 
     // The popup menu and the in-game menu.
-    QMenu* pm_0_menu() const { return popup_->pm_0_menu; }
-    QAction* menuItem(MenuCommand c) const;
-    bool gameMenuOpen() const { return GameMenuOpen; }
-    const GameMenu& gameMenu() const { return gameMenu_; }
+    QMenu* pm_0_menu() const { return menus_.pm_0_menu(); }
+    QAction* menuItem(MenuCommand c) const { return menus_.menuItem(c); }
+    bool gameMenuOpen() const { return menus_.isOpen(); }
+    const GameMenu& gameMenu() const { return menus_.gameMenu(); }
     void pm_0_menuPopup();
     void runCommand(MenuCommand c) { commands_.run(c); }
     void pm_10_fullscreenClick();
-    void pm_11_splashscreenClick();
-    void btn_game_menu_topClick();
-    // Builds or removes the in-game menu after GameMenuOpen.
-    void Vid_Display_Game_Menu();
+    void pm_11_splashscreenClick() { launch_.pm_11_splashscreenClick(); }
+    void btn_game_menu_topClick() { menus_.btn_game_menu_topClick(); }
 
   protected:
     bool event(QEvent* event) override;
@@ -112,14 +102,8 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver, private 
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void createMenus();
     void toggleFullscreen() override { pm_10_fullscreenClick(); }
     void toggleSplashscreen() override { pm_11_splashscreenClick(); }
-    // Lets go of every device button held by a key or the mouse.
-    void releaseHeldInput();
-    // Lets go of what the left button holds, when its release will go to the
-    // popup menu or a modal window that has taken the pointer.
-    void releasePointer();
     void FormCreate();
     void areaChanged(const Rect& r) override;
     void lookChanged() override;
@@ -127,14 +111,6 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver, private 
     // Full-screen or normal state of the window, after FullscreenMode.
     void showPresentation();
     void leaveFullScreen();
-    QSize screenSize() const;
-    // The topmost visible control under a point of the client area.
-    std::optional<Ctl> controlAt(QPoint p) const;
-    void updateCursor(QPoint p);
-    void imagePressed(Ctl image, QPoint p);
-    void imageReleased(Ctl image, QPoint p);
-    void im_backgroundMouseDown(Ctl image, QPoint inImage);
-    void im_backgroundMouseMove(Ctl image, QPoint inImage);
 
     Form1Deps deps_;
     // Before the creation's first writes (the keys are written back).
@@ -144,21 +120,14 @@ class TForm1 : public QWidget, public SplashHost, private FaceObserver, private 
     TimerHost host_;
     FacePainter painter_;
     KeyMap keyMap_;
-    InputRouter<Ctl> input_;  // keys, and the image that took the left press
-    int DragStartX = 0;
-    int DragStartY = 0;
-    bool moveByHand_ = false;  // the window system could not move the window
-    QRegion shape_;            // the windowed shape; empty for a rectangle
+    GameMenuControl menus_;
+    DeviceInput input_;
+    LaunchHost launch_;
+    QRegion shape_;  // the windowed shape; empty for a rectangle
     bool transparent_ = false;
     std::optional<bool> transparencyForced_;
     qreal shapeRatio_ = 1.0;  // the pixel ratio the window shape was worked out for
     bool FullscreenMode = true;
-    bool GameMenuOpen = false;
-    bool terminationRequested_ = false;
-    bool splashScreenTick_ = false;
-    QWidget* splashForm_ = nullptr;
-    std::unique_ptr<PopupMenu> popup_;
-    GameMenu gameMenu_;
 };
 
 }  // namespace zx

@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
         manualForm, form1);
     form1.setAuxWindows(&auxWindows);
     // Created last and visible, unless it launches the device at once.
-    zx::TSplashForm splashForm(form1, settings, dialogs, shell, form1.SplashPending);
+    zx::TSplashForm splashForm(form1.launch(), settings, dialogs, shell,
+                               form1.launch().SplashPending);
     form1.setSplashForm(&splashForm);
     form1.setShell(&shell);
     if (quitRequested) return 0;

@@ -88,7 +88,7 @@ TEST_F(PopupMenuTest, SplashMarkIsTheStoredValueElseTheSplashCheckBox) {
         MemorySettingsStore store;
         if (row.stored) store.writeText("SplashScreen", row.stored);
         TForm1 form(Form1Deps{store, dialogs, clock, random, sound, dir.path()});
-        TSplashForm splash(form, store, dialogs, log, form.SplashPending);
+        TSplashForm splash(form.launch(), store, dialogs, log, form.launch().SplashPending);
         splash.splashBox()->setChecked(row.box);
         form.setSplashForm(&splash);
         emit form.pm_0_menu()->aboutToShow();

@@ -342,7 +342,7 @@ TEST_F(Form1Test, TheSplashIsShownAtStartOnlyOnceAndAloneWithTheFocus) {
     EXPECT_TRUE(splash.isVisible());
     EXPECT_TRUE(splash.isActiveWindow());
     EXPECT_FALSE(form->isVisible()) << "the device window shows only at the launch";
-    EXPECT_FALSE(form->SplashPending);
+    EXPECT_FALSE(form->launch().SplashPending);
     // Neither a second call nor the device window's activations bring it back.
     splash.hide();
     form->showSplashAtStart();
