@@ -10,7 +10,7 @@
 #include "config/qt/qt_settings_store.h"
 #include "device/clockwork/clock.h"
 #include "device/clockwork/random.h"
-#include "sound/sdl_audio_backend.h"
+#include "sound/sdl/sdl_audio_backend.h"
 #include "windows/about.h"
 #include "windows/aux_windows_impl.h"
 #include "windows/dialogs.h"

@@ -1,55 +1,37 @@
 // The recording sound back end.
 #include "sound/recording_backend.h"
 
-#include <cstdio>
-
 namespace zx {
 
-namespace {
-std::string hex(unsigned value) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "0x%x", value);
-    return buf;
-}
-}  // namespace
-
-bool RecordingSoundBackend::FSOUND_SetOutput(int outputType) {
-    calls.push_back("FSOUND_SetOutput(" + std::to_string(outputType) + ")");
-    return setOutputResult;
+bool RecordingSoundBackend::open(OutputKind kind) {
+    calls.push_back(std::string("open(") + outputKindName(kind) + ")");
+    return openResult;
 }
 
-bool RecordingSoundBackend::FSOUND_Init(int mixRate, int maxChannels, unsigned flags) {
-    calls.push_back("FSOUND_Init(" + std::to_string(mixRate) + ", " + std::to_string(maxChannels) +
-                    ", " + std::to_string(flags) + ")");
-    return initResult;
-}
-
-SampleHandle RecordingSoundBackend::FSOUND_Sample_Load(int index, const std::string& path,
-                                                       unsigned mode, int offset, int length) {
-    calls.push_back("FSOUND_Sample_Load(" + std::to_string(index) + ", " + path + ", " + hex(mode) +
-                    ", " + std::to_string(offset) + ", " + std::to_string(length) + ")");
+SampleHandle RecordingSoundBackend::load(const std::string& path) {
+    calls.push_back("load(" + path + ")");
     if (failingLoads.count(path)) return nullptr;
     loaded_.push_back({path, true});
     return reinterpret_cast<SampleHandle>(&loaded_.back());
 }
 
-int RecordingSoundBackend::FSOUND_PlaySound(int channel, SampleHandle sample) {
-    calls.push_back("FSOUND_PlaySound(" + std::to_string(channel) + ", " + nameOf(sample) + ")");
+bool RecordingSoundBackend::play(SampleHandle sample) {
+    calls.push_back("play(" + nameOf(sample) + ")");
     const int i = indexOf(sample);
-    return i >= 0 && loaded_[i].live ? nextChannel_++ : -1;
+    return i >= 0 && loaded_[i].live;
 }
 
-bool RecordingSoundBackend::FSOUND_StopSound(int channel) {
-    calls.push_back("FSOUND_StopSound(" + std::to_string(channel) + ")");
+bool RecordingSoundBackend::stopAll() {
+    calls.push_back("stopAll()");
     return true;
 }
 
-void RecordingSoundBackend::FSOUND_Sample_Free(SampleHandle sample) {
-    calls.push_back("FSOUND_Sample_Free(" + nameOf(sample) + ")");
+void RecordingSoundBackend::free(SampleHandle sample) {
+    calls.push_back("free(" + nameOf(sample) + ")");
     if (const int i = indexOf(sample); i >= 0) loaded_[i].live = false;
 }
 
-void RecordingSoundBackend::FSOUND_Close() { calls.push_back("FSOUND_Close()"); }
+void RecordingSoundBackend::close() { calls.push_back("close()"); }
 
 int RecordingSoundBackend::liveSamples() const {
     int n = 0;

@@ -13,24 +13,21 @@ namespace zx {
 
 class RecordingSoundBackend final : public SoundBackend {
   public:
-    // Each call as text, e.g. "FSOUND_Sample_Load(-1, Sound/Enemy.wav, 0x2000, 0, 0)".
+    // Each call as text, e.g. "open(SystemDefault)", "load(Sound/Enemy.wav)".
     // Samples appear by their file ("Sound/Shot.wav"), "null", or a file
     // followed by " (released)" when the handle was already freed.
     std::vector<std::string> calls;
 
     // Loads of these paths return null.
     std::set<std::string> failingLoads;
-    bool setOutputResult = true;
-    bool initResult = true;
+    bool openResult = true;
 
-    bool FSOUND_SetOutput(int outputType) override;
-    bool FSOUND_Init(int mixRate, int maxChannels, unsigned flags) override;
-    SampleHandle FSOUND_Sample_Load(int index, const std::string& path, unsigned mode, int offset,
-                                    int length) override;
-    int FSOUND_PlaySound(int channel, SampleHandle sample) override;
-    bool FSOUND_StopSound(int channel) override;
-    void FSOUND_Sample_Free(SampleHandle sample) override;
-    void FSOUND_Close() override;
+    bool open(OutputKind kind) override;
+    SampleHandle load(const std::string& path) override;
+    bool play(SampleHandle sample) override;
+    bool stopAll() override;
+    void free(SampleHandle sample) override;
+    void close() override;
 
     // Samples loaded and not yet freed.
     int liveSamples() const;
@@ -45,7 +42,6 @@ class RecordingSoundBackend final : public SoundBackend {
     int indexOf(SampleHandle sample) const;  // -1 if not ours
 
     std::deque<Loaded> loaded_;  // a deque keeps handles stable as it grows
-    int nextChannel_ = 0;
 };
 
 }  // namespace zx

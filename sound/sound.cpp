@@ -24,6 +24,24 @@ const std::array<const char*, 3> kSoundModeNames = {
 
 const char* soundSampleFile(SoundSample slot) { return kSampleFiles[static_cast<int>(slot)]; }
 
+const char* outputKindName(OutputKind kind) {
+    switch (kind) {
+        case OutputKind::SystemDefault:
+            return "SystemDefault";
+        case OutputKind::Plain:
+            return "Plain";
+        case OutputKind::None:
+            break;
+    }
+    return "None";
+}
+
+OutputKind outputKindForMode(int soundMode) {
+    if (soundMode == kSoundModeDirectSound) return OutputKind::SystemDefault;
+    if (soundMode == kSoundModeWinMM) return OutputKind::Plain;
+    return OutputKind::None;
+}
+
 int soundModeFromText(const std::string& text) {
     // "(no sound)" first: the launch falls back to silence before any driver.
     for (int mode : {kSoundModeNone, kSoundModeWinMM, kSoundModeDirectSound}) {
@@ -39,46 +57,41 @@ bool Sound::Snd_Init(int soundMode) {
     initialised_ = true;
 
     // Only the two drivers start the back end; any other mode is silence.
-    if (soundMode != kSoundModeDirectSound && soundMode != kSoundModeWinMM) {
+    const OutputKind kind = outputKindForMode(soundMode);
+    if (kind == OutputKind::None) {
         soundEnabled_ = false;
         initResult_ = true;
         return initResult_;
     }
     soundEnabled_ = true;
 
-    // Neither result decides anything: a back end that cannot open its
+    // The open's result decides nothing: a back end that cannot open its
     // output fails the loads, and the Enemy sample below is the verdict.
-    backend_.FSOUND_SetOutput(soundMode == kSoundModeDirectSound ? fsound::kOutputDirectSound
-                                                                 : fsound::kOutputWinMM);
-    backend_.FSOUND_Init(fsound::kMixRate, fsound::kMaxChannels, fsound::kInitFlags);
-
-    for (int i = 0; i < kSoundSampleCount; ++i) {
-        slots_[i] =
-            backend_.FSOUND_Sample_Load(fsound::kFreeIndex, kSampleFiles[i], fsound::kLoad2D, 0, 0);
-    }
+    backend_.open(kind);
+    for (int i = 0; i < kSoundSampleCount; ++i) slots_[i] = backend_.load(kSampleFiles[i]);
     initResult_ = handle(SoundSample::Enemy) != nullptr;
     return initResult_;
 }
 
 void Sound::Snd_Play(SoundSample slot) {
     if (!audible()) return;
-    // Fire and forget: a free channel each time, so sounds overlap.
-    backend_.FSOUND_PlaySound(fsound::kFreeChannel, handle(slot));
+    // Fire and forget: a free voice each time, so sounds overlap.
+    backend_.play(handle(slot));
 }
 
 void Sound::Snd_Silence() {
     if (!audible()) return;
-    backend_.FSOUND_StopSound(fsound::kAllChannels);
+    backend_.stopAll();
 }
 
 void Sound::Snd_Close() {
     // Every slot is handed back, null or not, and forgotten so that a second
     // close cannot release a sample twice.
     for (SampleHandle& h : slots_) {
-        backend_.FSOUND_Sample_Free(h);
+        backend_.free(h);
         h = nullptr;
     }
-    backend_.FSOUND_Close();
+    backend_.close();
     closed_ = true;
 }
 

@@ -23,6 +23,10 @@ inline constexpr int kSoundModeNone = 2;
 inline constexpr int kSoundModeUnset = -1;
 extern const std::array<const char*, 3> kSoundModeNames;
 
+// The output a mode opens: the first driver is the system's default, the
+// second the plain one, any other mode none.
+OutputKind outputKindForMode(int soundMode);
+
 // The mode of a driver list text, matched exactly; -1 for any other text.
 int soundModeFromText(const std::string& text);
 

@@ -45,12 +45,12 @@ void Rig::runTo(Millis t) {
 }
 
 std::vector<std::string> Rig::takePlays() {
-    static const std::string kPlay = "FSOUND_PlaySound(";
+    static const std::string kPlay = "play(";
     std::vector<std::string> out;
     for (; playsSeen_ < sound.calls.size(); ++playsSeen_) {
         const std::string& call = sound.calls[playsSeen_];
         if (call.rfind(kPlay, 0) != 0) continue;
-        // "FSOUND_PlaySound(-1, Sound/Enemy.wav)" -> "Enemy"
+        // "play(Sound/Enemy.wav)" -> "Enemy"
         const auto slash = call.find('/');
         const auto dot = call.find(".wav");
         out.push_back(slash == std::string::npos || dot == std::string::npos

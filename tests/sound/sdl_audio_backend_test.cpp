@@ -1,6 +1,6 @@
 // SDL's own audio output on its silent "dummy" driver: the sample check made
 // before the output starts, the held start, the quiet close and the fallback.
-#include "sound/sdl_audio_backend.h"
+#include "sound/sdl/sdl_audio_backend.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -117,8 +117,7 @@ TEST_F(SdlAudio, TheEnemySampleDecidesTheLaunchBeforeTheOutputStarts) {
         // Once started, a launched sample plays.
         backend.releaseOutput();
         EXPECT_TRUE(backend.isStarted()) << c.what;
-        EXPECT_EQ(backend.FSOUND_PlaySound(-1, snd.handle(SoundSample::Enemy)), c.launches ? 0 : -1)
-            << c.what;
+        EXPECT_EQ(backend.play(snd.handle(SoundSample::Enemy)), c.launches) << c.what;
         snd.Snd_Close();
     }
 }
@@ -167,13 +166,13 @@ TEST_F(SdlAudio, AnUnheldOutputStartsAtInitAndRefusesWhatSdlCannotDecode) {
     // and it stays silent instead of playing what is not there.
     SdlAudioBackend held(dir_.string());
     held.holdOutput();
-    ASSERT_TRUE(held.FSOUND_Init(22050, 64, 0));
-    SampleHandle miss = held.FSOUND_Sample_Load(-1, "Sound/Miss.wav", 0x2000, 0, 0);
+    ASSERT_TRUE(held.open(OutputKind::SystemDefault));
+    SampleHandle miss = held.load("Sound/Miss.wav");
     ASSERT_NE(miss, nullptr);
     held.releaseOutput();
-    EXPECT_EQ(held.FSOUND_PlaySound(-1, miss), -1);
+    EXPECT_FALSE(held.play(miss));
     EXPECT_EQ(held.playingVoices(), 0);
-    held.FSOUND_Close();
+    held.close();
 }
 
 TEST_F(SdlAudio, AQuietOutputClosesAndTheNextSoundReopensItWithTheSamples) {
@@ -185,7 +184,7 @@ TEST_F(SdlAudio, AQuietOutputClosesAndTheNextSoundReopensItWithTheSamples) {
     snd.Snd_Silence();
     EXPECT_TRUE(backend.suspendIfQuiet());
     EXPECT_TRUE(backend.isSuspended());
-    EXPECT_TRUE(backend.FSOUND_StopSound(fsound::kAllChannels));
+    EXPECT_TRUE(backend.stopAll());
 
     snd.Snd_Play(SoundSample::Enemy);  // the same handle plays after the reopen
     EXPECT_FALSE(backend.isSuspended());
@@ -196,7 +195,7 @@ TEST_F(SdlAudio, AQuietOutputClosesAndTheNextSoundReopensItWithTheSamples) {
     snd.Snd_Play(SoundSample::Enemy);
     EXPECT_EQ(backend.playingVoices(), 1);
     // Freeing a sample stops its voice before its sound goes.
-    backend.FSOUND_Sample_Free(snd.handle(SoundSample::Enemy));
+    backend.free(snd.handle(SoundSample::Enemy));
     EXPECT_EQ(backend.playingVoices(), 0);
     snd.Snd_Close();
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
@@ -217,27 +216,54 @@ TEST_F(SdlAudio, AnOutputThatCannotOpenFallsBackToSilenceAndStillPlays) {
 TEST_F(SdlAudio, StrayCallsAreHarmless) {
     SdlAudioBackend backend(dir_.string());
     // Before the init: nothing loads, plays or stops.
-    EXPECT_EQ(backend.FSOUND_Sample_Load(-1, "Sound/Shot.wav", 0x2000, 0, 0), nullptr);
-    EXPECT_FALSE(backend.FSOUND_StopSound(-3));
-    backend.FSOUND_Close();
+    EXPECT_EQ(backend.load("Sound/Shot.wav"), nullptr);
+    EXPECT_FALSE(backend.stopAll());
+    backend.close();
 
-    EXPECT_FALSE(backend.FSOUND_Init(22050, 0, 0));
-    ASSERT_TRUE(backend.FSOUND_Init(22050, 64, 0));
-    SampleHandle shot = backend.FSOUND_Sample_Load(-1, "Sound/Shot.wav", 0x2000, 0, 0);
+    EXPECT_FALSE(backend.open(OutputKind::None));  // silence opens nothing
+    EXPECT_EQ(backend.load("Sound/Shot.wav"), nullptr);
+    ASSERT_TRUE(backend.open(OutputKind::Plain));
+    SampleHandle shot = backend.load("Sound/Shot.wav");
     ASSERT_NE(shot, nullptr);
-    EXPECT_EQ(backend.FSOUND_PlaySound(-1, nullptr), -1);
-    EXPECT_EQ(backend.FSOUND_PlaySound(64, shot), -1);
-    EXPECT_EQ(backend.FSOUND_PlaySound(-7, shot), -1);
-    EXPECT_EQ(backend.FSOUND_PlaySound(63, shot), 63);
-    EXPECT_FALSE(backend.FSOUND_StopSound(64));
-    EXPECT_TRUE(backend.FSOUND_StopSound(63));
-    backend.FSOUND_Sample_Free(nullptr);
-    backend.FSOUND_Sample_Free(shot);
-    backend.FSOUND_Sample_Free(shot);  // already freed: ignored
-    EXPECT_EQ(backend.FSOUND_PlaySound(-1, shot), -1);
-    backend.FSOUND_Close();
-    backend.FSOUND_Close();
+    EXPECT_FALSE(backend.play(nullptr));
+    // Every voice takes the one-second sample; one more finds none free.
+    for (int i = 0; i < SdlAudioBackend::kVoices; ++i) EXPECT_TRUE(backend.play(shot)) << i;
+    EXPECT_FALSE(backend.play(shot));
+    EXPECT_EQ(backend.playingVoices(), SdlAudioBackend::kVoices);
+    EXPECT_TRUE(backend.stopAll());
+    EXPECT_EQ(backend.playingVoices(), 0);
+    backend.free(nullptr);
+    backend.free(shot);
+    backend.free(shot);  // already freed: ignored
+    EXPECT_FALSE(backend.play(shot));
+    backend.close();
+    backend.close();
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+// The kinds select SDL's drivers by name; a null lets SDL pick its default.
+TEST(SdlAudioDriver, EachOutputKindSelectsItsDriver) {
+    const struct {
+        OutputKind kind;
+        const char* driver;
+    } cases[] = {
+#if defined(_WIN32)
+        {OutputKind::SystemDefault, "directsound"},
+        {OutputKind::Plain, "winmm"},
+#elif defined(__linux__)
+        {OutputKind::SystemDefault, nullptr},
+        {OutputKind::Plain, "alsa"},
+#else
+        {OutputKind::SystemDefault, nullptr},
+        {OutputKind::Plain, nullptr},
+#endif
+        {OutputKind::None, nullptr},
+    };
+    for (const auto& c : cases) {
+        const char* got = sdlAudioDriverFor(c.kind);
+        EXPECT_EQ(std::string(got ? got : "(default)"), c.driver ? c.driver : "(default)")
+            << outputKindName(c.kind);
+    }
 }
 
 // Every sample as a FIFO, a link to /dev/zero, a folder and a file over the
@@ -276,7 +302,7 @@ TEST_F(SdlAudio, SpecialFilesInPlaceOfASampleAreMissingSamples) {
 // the file; what follows the data chunk is not handed on.
 TEST_F(SdlAudio, ASampleWhoseDataLengthIsNotInTheFileIsRefused) {
     SdlAudioBackend backend(dir_.string());
-    ASSERT_TRUE(backend.FSOUND_Init(22050, 64, 0));
+    ASSERT_TRUE(backend.open(OutputKind::SystemDefault));
     std::string wav;
     {
         std::ifstream in(dir_ / "Sound/Shot.wav", std::ios::binary);
@@ -284,9 +310,9 @@ TEST_F(SdlAudio, ASampleWhoseDataLengthIsNotInTheFileIsRefused) {
     }
     auto load = [&](const std::string& bytes) {
         std::ofstream(dir_ / "Sound/Test.wav", std::ios::binary) << bytes;
-        SampleHandle h = backend.FSOUND_Sample_Load(-1, "Sound/Test.wav", 0x2000, 0, 0);
+        SampleHandle h = backend.load("Sound/Test.wav");
         const bool loaded = h != nullptr;
-        backend.FSOUND_Sample_Free(h);
+        backend.free(h);
         return loaded;
     };
     EXPECT_TRUE(load(wav));
@@ -296,7 +322,7 @@ TEST_F(SdlAudio, ASampleWhoseDataLengthIsNotInTheFileIsRefused) {
     EXPECT_FALSE(load(lying));
     EXPECT_FALSE(load(wav.substr(0, wav.size() - 1))) << "a cut data chunk";
     EXPECT_FALSE(load("RIFF this is not a sound"));
-    backend.FSOUND_Close();
+    backend.close();
 }
 
 }  // namespace

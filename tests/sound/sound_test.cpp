@@ -17,11 +17,8 @@ using ::testing::IsEmpty;
 using Calls = std::vector<std::string>;
 
 const Calls kLoads = {
-    "FSOUND_Sample_Load(-1, Sound/Enemy.wav, 0x2000, 0, 0)",
-    "FSOUND_Sample_Load(-1, Sound/Gameover.wav, 0x2000, 0, 0)",
-    "FSOUND_Sample_Load(-1, Sound/Miss.wav, 0x2000, 0, 0)",
-    "FSOUND_Sample_Load(-1, Sound/Shot.wav, 0x2000, 0, 0)",
-    "FSOUND_Sample_Load(-1, Sound/Start.wav, 0x2000, 0, 0)",
+    "load(Sound/Enemy.wav)", "load(Sound/Gameover.wav)", "load(Sound/Miss.wav)",
+    "load(Sound/Shot.wav)",  "load(Sound/Start.wav)",
 };
 
 Calls join(std::initializer_list<Calls> parts) {
@@ -33,8 +30,8 @@ Calls join(std::initializer_list<Calls> parts) {
 // The releases of the five slots, in slot order, then the close.
 Calls frees(std::initializer_list<const char*> samples) {
     Calls out;
-    for (const char* name : samples) out.push_back(std::string("FSOUND_Sample_Free(") + name + ")");
-    out.push_back("FSOUND_Close()");
+    for (const char* name : samples) out.push_back(std::string("free(") + name + ")");
+    out.push_back("close()");
     return out;
 }
 const Calls kFreeLoaded = frees({"Sound/Enemy.wav", "Sound/Gameover.wav", "Sound/Miss.wav",
@@ -54,22 +51,18 @@ struct SoundRig {
 };
 
 TEST(SoundInit, DriverModesStartTheOutputAndLoadEverySampleInSlotOrder) {
-    for (auto [mode, output] : {std::pair{0, 2}, std::pair{1, 1}}) {
+    for (auto [mode, output] : {std::pair{0, "SystemDefault"}, std::pair{1, "Plain"}}) {
         SCOPED_TRACE("mode " + std::to_string(mode));
         SoundRig rig;
         EXPECT_TRUE(rig.snd.Snd_Init(mode));
         EXPECT_TRUE(rig.snd.SoundEnabled());
-        EXPECT_EQ(
-            rig.take(),
-            join({{"FSOUND_SetOutput(" + std::to_string(output) + ")", "FSOUND_Init(22050, 64, 0)"},
-                  kLoads}));
+        EXPECT_EQ(rig.take(), join({{std::string("open(") + output + ")"}, kLoads}));
 
         rig.snd.Snd_Play(SoundSample::Shot);
         rig.snd.Snd_Play(SoundSample::Start);
         rig.snd.Snd_Silence();
         EXPECT_THAT(rig.take(),
-                    ElementsAre("FSOUND_PlaySound(-1, Sound/Shot.wav)",
-                                "FSOUND_PlaySound(-1, Sound/Start.wav)", "FSOUND_StopSound(-3)"));
+                    ElementsAre("play(Sound/Shot.wav)", "play(Sound/Start.wav)", "stopAll()"));
 
         rig.snd.Snd_Close();
         EXPECT_EQ(rig.take(), kFreeLoaded);
@@ -102,7 +95,7 @@ TEST(SoundInit, OnlyTheEnemySampleDecidesFailure) {
         rig.backend.failingLoads = {"Sound/Enemy.wav"};
         EXPECT_FALSE(rig.snd.Snd_Init(kSoundModeDirectSound));
         // All five loads happen before the verdict.
-        EXPECT_EQ(rig.take(), join({{"FSOUND_SetOutput(2)", "FSOUND_Init(22050, 64, 0)"}, kLoads}));
+        EXPECT_EQ(rig.take(), join({{"open(SystemDefault)"}, kLoads}));
         EXPECT_EQ(rig.backend.liveSamples(), 4);
 
         // A repeated start neither reloads nor changes the answer.
@@ -115,14 +108,13 @@ TEST(SoundInit, OnlyTheEnemySampleDecidesFailure) {
         SoundRig rig;
         rig.backend.failingLoads = {"Sound/Gameover.wav"};
         EXPECT_TRUE(rig.snd.Snd_Init(kSoundModeWinMM));
-        EXPECT_EQ(rig.take(), join({{"FSOUND_SetOutput(1)", "FSOUND_Init(22050, 64, 0)"}, kLoads}));
+        EXPECT_EQ(rig.take(), join({{"open(Plain)"}, kLoads}));
         EXPECT_EQ(rig.snd.handle(SoundSample::Gameover), nullptr);
 
         // Its requests reach the back end with nothing to play; the rest sound.
         rig.snd.Snd_Play(SoundSample::Gameover);
         rig.snd.Snd_Play(SoundSample::Miss);
-        EXPECT_THAT(rig.take(), ElementsAre("FSOUND_PlaySound(-1, null)",
-                                            "FSOUND_PlaySound(-1, Sound/Miss.wav)"));
+        EXPECT_THAT(rig.take(), ElementsAre("play(null)", "play(Sound/Miss.wav)"));
         rig.snd.Snd_Close();
         EXPECT_EQ(rig.take(), frees({"Sound/Enemy.wav", "null", "Sound/Miss.wav", "Sound/Shot.wav",
                                      "Sound/Start.wav"}));
@@ -130,8 +122,7 @@ TEST(SoundInit, OnlyTheEnemySampleDecidesFailure) {
     {
         SCOPED_TRACE("output refused");
         SoundRig rig;
-        rig.backend.setOutputResult = false;
-        rig.backend.initResult = false;
+        rig.backend.openResult = false;
         EXPECT_TRUE(rig.snd.Snd_Init(kSoundModeDirectSound));
     }
 }
@@ -164,9 +155,8 @@ TEST(SoundPlay, TheDeviceSwitchGatesPlayAndSilenceAndIsReadAtEachRequest) {
 
     rig.deviceSoundOn = true;
     rig.snd.Snd_Play(SoundSample::Enemy);
-    rig.snd.Snd_Play(SoundSample::Shot);  // overlaps: a second free channel, no stop
-    EXPECT_THAT(rig.take(), ElementsAre("FSOUND_PlaySound(-1, Sound/Enemy.wav)",
-                                        "FSOUND_PlaySound(-1, Sound/Shot.wav)"));
+    rig.snd.Snd_Play(SoundSample::Shot);  // overlaps: a second free voice, no stop
+    EXPECT_THAT(rig.take(), ElementsAre("play(Sound/Enemy.wav)", "play(Sound/Shot.wav)"));
 }
 
 TEST(SoundModes, DriverTextsMapExactlyToTheirPositions) {
@@ -187,6 +177,25 @@ TEST(SoundModes, DriverTextsMapExactlyToTheirPositions) {
         EXPECT_EQ(soundModeFromText(names[i]), modes[i]) << names[i];
     }
     for (const char* other : others) EXPECT_EQ(soundModeFromText(other), kSoundModeUnset) << other;
+}
+
+// Each launch mode opens one output kind, and the back end's record names it.
+TEST(SoundModes, EachModeOpensItsOutputKind) {
+    const struct {
+        int mode;
+        OutputKind kind;
+        const char* name;
+    } cases[] = {
+        {kSoundModeDirectSound, OutputKind::SystemDefault, "SystemDefault"},
+        {kSoundModeWinMM, OutputKind::Plain, "Plain"},
+        {kSoundModeNone, OutputKind::None, "None"},
+        {kSoundModeUnset, OutputKind::None, "None"},
+        {3, OutputKind::None, "None"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(outputKindForMode(c.mode), c.kind) << c.mode;
+        EXPECT_STREQ(outputKindName(c.kind), c.name) << c.mode;
+    }
 }
 
 }  // namespace

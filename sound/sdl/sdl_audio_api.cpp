@@ -1,5 +1,5 @@
 // Loading SDL's library at the first start of the sound output.
-#include "sound/sdl_audio_api.h"
+#include "sound/sdl/sdl_audio_api.h"
 
 #include <QLibrary>
 #include <memory>

@@ -14,17 +14,17 @@ class QTimer;
 
 namespace zx {
 
-// SDL's audio driver for an output type: "directsound" and "winmm" on
+// SDL's audio driver for an output kind: "directsound" and "winmm" on
 // Windows; on Linux the system default (null) and plain "alsa"; elsewhere
 // the default for both.
-const char* sdlAudioDriverFor(int outputType);
+const char* sdlAudioDriverFor(OutputKind kind);
 
 // The output device is one per process: keep one of these at a time.
 //
 // A sample loads when its file is a regular file of at most 16 MB whose WAV
 // header and lengths check out; that needs no output. The output itself,
 // SDL's library, its driver and the samples' conversion to the output's
-// format, starts at FSOUND_Init, or, while held (holdOutput), when released
+// format, starts at open(), or, while held (holdOutput), when released
 // or at the first sound, whichever comes first. A start keeps a program's
 // first frame free of the library's loading.
 //
@@ -37,6 +37,9 @@ class SdlAudioBackend final : public SoundBackend {
   public:
     // How long nothing must play before the output device is closed.
     static constexpr int kQuietSpellMs = 3000;
+    // The output's rate and how many samples may sound at once.
+    static constexpr int kMixRate = 22050;
+    static constexpr int kVoices = 64;
 
     // A non-empty sampleDir resolves relative sample paths against it instead
     // of the current directory.
@@ -45,19 +48,17 @@ class SdlAudioBackend final : public SoundBackend {
     SdlAudioBackend(const SdlAudioBackend&) = delete;
     SdlAudioBackend& operator=(const SdlAudioBackend&) = delete;
 
-    bool FSOUND_SetOutput(int outputType) override;
-    bool FSOUND_Init(int mixRate, int maxChannels, unsigned flags) override;
-    SampleHandle FSOUND_Sample_Load(int index, const std::string& path, unsigned mode, int offset,
-                                    int length) override;
-    int FSOUND_PlaySound(int channel, SampleHandle sample) override;
-    bool FSOUND_StopSound(int channel) override;
-    void FSOUND_Sample_Free(SampleHandle sample) override;
-    void FSOUND_Close() override;
+    bool open(OutputKind kind) override;
+    SampleHandle load(const std::string& path) override;
+    bool play(SampleHandle sample) override;
+    bool stopAll() override;
+    void free(SampleHandle sample) override;
+    void close() override;
 
-    // Until releaseOutput(), FSOUND_Init only takes note and the samples are
+    // Until releaseOutput(), open() only takes note and the samples are
     // only checked; the first sound starts the output at once.
     void holdOutput() { held_ = true; }
-    // Starts the output if FSOUND_Init asked for it; later inits start at once.
+    // Starts the output if open() asked for it; later opens start at once.
     void releaseOutput();
 
     // Open for sound: initialised and not closed, started or not.
@@ -89,8 +90,7 @@ class SdlAudioBackend final : public SoundBackend {
     static void mixCallback(void* self, std::uint8_t* stream, int bytes);
 
     std::string sampleDir_;
-    int outputType_ = fsound::kOutputDirectSound;
-    int mixRate_ = 0;
+    OutputKind kind_ = OutputKind::SystemDefault;
     bool held_ = false;
     bool open_ = false;
     bool startTried_ = false;

@@ -1,5 +1,5 @@
 // SDL's audio output with our own voices; samples checked before SDL sees them.
-#include "sound/sdl_audio_backend.h"
+#include "sound/sdl/sdl_audio_backend.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "config/player_file.h"
-#include "sound/sdl_audio_api.h"
+#include "sound/sdl/sdl_audio_api.h"
 #include "sound/wav_header.h"
 
 namespace zx {
@@ -26,18 +26,16 @@ constexpr int kBufferFrames = 1024;
 // mono sample takes several times its converted size while it runs (a 3 MB
 // 8-bit 8 kHz file peaks at 120 MB), and stereo's limit keeps that under 64 MB.
 constexpr int kLengthCheckChannels = 2;
-// More voices than this would only be a caller's mistake.
-constexpr int kMostVoices = 4096;
 }  // namespace
 
-const char* sdlAudioDriverFor(int outputType) {
+const char* sdlAudioDriverFor(OutputKind kind) {
 #if defined(_WIN32)
-    if (outputType == fsound::kOutputDirectSound) return "directsound";
-    if (outputType == fsound::kOutputWinMM) return "winmm";
+    if (kind == OutputKind::SystemDefault) return "directsound";
+    if (kind == OutputKind::Plain) return "winmm";
 #elif defined(__linux__)
-    if (outputType == fsound::kOutputWinMM) return "alsa";
+    if (kind == OutputKind::Plain) return "alsa";
 #else
-    (void)outputType;
+    (void)kind;
 #endif
     return nullptr;
 }
@@ -64,20 +62,13 @@ struct SdlAudioBackend::Sample {
 
 SdlAudioBackend::SdlAudioBackend(std::string sampleDir) : sampleDir_(std::move(sampleDir)) {}
 
-SdlAudioBackend::~SdlAudioBackend() { FSOUND_Close(); }
+SdlAudioBackend::~SdlAudioBackend() { close(); }
 
-bool SdlAudioBackend::FSOUND_SetOutput(int outputType) {
-    if (outputType != fsound::kOutputDirectSound && outputType != fsound::kOutputWinMM)
-        return false;
-    outputType_ = outputType;
-    return true;
-}
-
-bool SdlAudioBackend::FSOUND_Init(int mixRate, int maxChannels, unsigned /*flags*/) {
+bool SdlAudioBackend::open(OutputKind kind) {
     if (open_) return true;
-    if (mixRate <= 0 || maxChannels <= 0 || maxChannels > kMostVoices) return false;
-    mixRate_ = mixRate;
-    voices_.setVoiceCount(maxChannels);
+    if (kind == OutputKind::None) return false;
+    kind_ = kind;
+    voices_.setVoiceCount(kVoices);
     open_ = true;
     return held_ || start();
 }
@@ -93,7 +84,7 @@ bool SdlAudioBackend::start() {
     if (startTried_) return started_;
     startTried_ = true;
     if (!sdlAudioApi()) return false;
-    if (!initDriver(sdlAudioDriverFor(outputType_), false)) {
+    if (!initDriver(sdlAudioDriverFor(kind_), false)) {
         // No usable sound device: run silently rather than lose the samples.
         if (!initDriver("dummy", true)) return false;
         fallback_ = true;
@@ -128,7 +119,7 @@ bool SdlAudioBackend::initDriver(const char* driver, bool overrideEnvironment) {
 bool SdlAudioBackend::openDevice() {
     const SdlAudioApi& sdl = *sdlAudioApi();
     SDL_AudioSpec want{};
-    want.freq = mixRate_;
+    want.freq = kMixRate;
     want.format = kFormat;
     want.channels = kOutputChannels;
     want.samples = kBufferFrames;
@@ -161,7 +152,7 @@ bool SdlAudioBackend::convert(Sample& sample) const {
         return false;
     SDL_AudioCVT cvt{};
     const int needed = sdl.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat,
-                                         kOutputChannels, mixRate_);
+                                         kOutputChannels, kMixRate);
     bool ok = needed >= 0;
     if (ok) {
         std::vector<std::uint8_t>& out = sample.converted;
@@ -213,9 +204,7 @@ SdlAudioBackend::Sample* SdlAudioBackend::find(SampleHandle handle) const {
     return it == samples_.end() ? nullptr : it->second.get();
 }
 
-SampleHandle SdlAudioBackend::FSOUND_Sample_Load(int /*index*/, const std::string& path,
-                                                 unsigned /*mode*/, int /*offset*/,
-                                                 int /*length*/) {
+SampleHandle SdlAudioBackend::load(const std::string& path) {
     if (!open_) return nullptr;
     // Only a regular file within the limit, read without blocking, and only
     // the bytes its checked header accounts for ever reach SDL.
@@ -223,14 +212,14 @@ SampleHandle SdlAudioBackend::FSOUND_Sample_Load(int /*index*/, const std::strin
     if (!file.ok()) return nullptr;
     const WavHeader header =
         checkWavHeader(reinterpret_cast<const std::uint8_t*>(file.bytes.data()), file.bytes.size(),
-                       {mixRate_, kLengthCheckChannels});
+                       {kMixRate, kLengthCheckChannels});
     if (!header.ok) return nullptr;
     file.bytes.resize(header.usedBytes);
     auto sample = std::make_unique<Sample>();
     sample->file = std::move(file.bytes);
     // The usual case, 16-bit mono at the output's rate, needs no conversion.
     sample->ready = kFormat == AUDIO_S16LSB && header.formatTag == 1 && header.bits == 16 &&
-                    header.channels == kOutputChannels && header.rate == mixRate_;
+                    header.channels == kOutputChannels && header.rate == kMixRate;
     sample->offset = header.dataOffset;
     sample->bytes = header.dataBytes;
     // Once the output runs, a sample SDL cannot decode is no sample at all.
@@ -240,42 +229,35 @@ SampleHandle SdlAudioBackend::FSOUND_Sample_Load(int /*index*/, const std::strin
     return handle;
 }
 
-int SdlAudioBackend::FSOUND_PlaySound(int channel, SampleHandle sample) {
+bool SdlAudioBackend::play(SampleHandle sample) {
     const Sample* s = find(sample);
-    if (!open_ || !s) return -1;
-    if (channel != fsound::kFreeChannel && (channel < 0 || channel >= voices_.voiceCount()))
-        return -1;
-    if (!start()) return -1;
+    if (!open_ || !s) return false;
+    if (!start()) return false;
     // A device closed for quiet reopens paused and runs once the voice is
     // set, so that its first buffer already carries the sound.
     const bool reopened = !device_;
-    if (reopened && !openDevice()) return -1;
+    if (reopened && !openDevice()) return false;
     armQuietTimer();
     const SdlAudioApi& sdl = *sdlAudioApi();
     sdl.LockAudioDevice(device_);
-    const int voice = voices_.start(channel, s, s->sound(), s->soundBytes());
+    const int voice = voices_.start(-1, s, s->sound(), s->soundBytes());
     sdl.UnlockAudioDevice(device_);
     if (reopened) sdl.PauseAudioDevice(device_, 0);
-    return voice;
+    return voice >= 0;
 }
 
-bool SdlAudioBackend::FSOUND_StopSound(int channel) {
+bool SdlAudioBackend::stopAll() {
     if (!open_) return false;
-    if (channel != fsound::kAllChannels && (channel < 0 || channel >= voices_.voiceCount()))
-        return false;
     // A closed output plays nothing, so there is nothing to stop.
     if (!device_) return true;
     const SdlAudioApi& sdl = *sdlAudioApi();
     sdl.LockAudioDevice(device_);
-    if (channel == fsound::kAllChannels)
-        voices_.stopAll();
-    else
-        voices_.stop(channel);
+    voices_.stopAll();
     sdl.UnlockAudioDevice(device_);
     return true;
 }
 
-void SdlAudioBackend::FSOUND_Sample_Free(SampleHandle sample) {
+void SdlAudioBackend::free(SampleHandle sample) {
     // Only samples this back end handed out and still holds are freed.
     const auto it = samples_.find(sample);
     if (it == samples_.end()) return;
@@ -288,7 +270,7 @@ void SdlAudioBackend::FSOUND_Sample_Free(SampleHandle sample) {
     samples_.erase(it);
 }
 
-void SdlAudioBackend::FSOUND_Close() {
+void SdlAudioBackend::close() {
     if (quietTimer_) quietTimer_->stop();
     // The device's thread stops before the samples it reads go.
     if (device_) sdlAudioApi()->CloseAudioDevice(device_);
