@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "device/clockwork/timers.h"
+#include "clockwork/timers.h"
 
 namespace zx {
 

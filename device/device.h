@@ -5,8 +5,8 @@
 #pragma once
 
 #include "config/gfxinit.h"
-#include "device/clockwork/device_state.h"
-#include "device/clockwork/timers.h"
+#include "clockwork/device_state.h"
+#include "clockwork/timers.h"
 #include "device/device_button.h"
 #include "device/ports.h"
 #include "display/display.h"

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "config/settings_store.h"
-#include "device/clockwork/clock.h"
-#include "device/clockwork/random.h"
+#include "clockwork/clock.h"
+#include "clockwork/random.h"
 #include "display/face.h"
 #include "sound/sound_backend.h"
 

@@ -5,9 +5,9 @@
 #include <span>
 
 #include "config/settings_store.h"
-#include "device/clockwork/device_state.h"
-#include "device/clockwork/random.h"
-#include "device/clockwork/timers.h"
+#include "clockwork/device_state.h"
+#include "clockwork/random.h"
+#include "clockwork/timers.h"
 #include "display/display.h"
 #include "game/game_state.h"
 #include "game/step_tables.h"

@@ -144,14 +144,14 @@ bool SdlAudioBackend::convert(Sample& sample) const {
     const SdlAudioApi& sdl = *sdlAudioApi();
     const std::string file = std::move(sample.file);
     sample.file.clear();
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wav{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!sdl.LoadWAV_RW(sdl.RWFromConstMem(file.data(), int(file.size())), 1, &spec, &data,
+    if (!sdl.LoadWAV_RW(sdl.RWFromConstMem(file.data(), int(file.size())), 1, &wav, &data,
                         &length))
         return false;
     SDL_AudioCVT cvt{};
-    const int needed = sdl.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat,
+    const int needed = sdl.BuildAudioCVT(&cvt, wav.format, wav.channels, wav.freq, kFormat,
                                          kOutputChannels, kMixRate);
     bool ok = needed >= 0;
     if (ok) {

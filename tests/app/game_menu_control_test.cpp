@@ -8,8 +8,8 @@
 #include <string>
 
 #include "config/settings_store.h"
-#include "device/clockwork/clock.h"
-#include "device/clockwork/random.h"
+#include "clockwork/clock.h"
+#include "clockwork/random.h"
 #include "device/device.h"
 #include "sound/recording_backend.h"
 

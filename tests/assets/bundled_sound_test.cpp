@@ -29,14 +29,14 @@ class BundledSound : public ::testing::Test {};
 
 TEST_F(BundledSound, SamplesLoadAndFitTheirMoments) {
     for (const Limit& l : kLimits) {
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec wav{};
         Uint8* data = nullptr;
         Uint32 bytes = 0;
-        ASSERT_NE(SDL_LoadWAV((kDir + "/Sound/" + l.name + ".wav").c_str(), &spec, &data, &bytes),
+        ASSERT_NE(SDL_LoadWAV((kDir + "/Sound/" + l.name + ".wav").c_str(), &wav, &data, &bytes),
                   nullptr)
             << l.name << ": " << SDL_GetError();
-        const int bytesPerFrame = spec.channels * int(SDL_AUDIO_BITSIZE(spec.format)) / 8;
-        const double ms = 1000.0 * bytes / bytesPerFrame / spec.freq;
+        const int bytesPerFrame = wav.channels * int(SDL_AUDIO_BITSIZE(wav.format)) / 8;
+        const double ms = 1000.0 * bytes / bytesPerFrame / wav.freq;
         EXPECT_GT(ms, 20) << l.name;
         EXPECT_LE(ms, l.maxMs) << l.name;
         SDL_FreeWAV(data);

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "picture_files.h"
-#include "tests/rig/special_files.h"
+#include "tests/rig/hostile_files.h"
 
 namespace zx {
 namespace {

@@ -18,7 +18,7 @@
 
 #include "sound/sound.h"
 #include "sound/wav_header.h"
-#include "tests/rig/special_files.h"
+#include "tests/rig/hostile_files.h"
 
 namespace zx {
 namespace {

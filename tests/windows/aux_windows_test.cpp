@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "app/form1.h"
-#include "device/clockwork/clock.h"
-#include "device/clockwork/random.h"
+#include "clockwork/clock.h"
+#include "clockwork/random.h"
 #include "sound/recording_backend.h"
 #include "windows/about.h"
 #include "windows/aux_windows_impl.h"

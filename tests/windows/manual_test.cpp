@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "tests/rig/special_files.h"
+#include "tests/rig/hostile_files.h"
 #include "windows/dialogs.h"
 
 namespace zx {

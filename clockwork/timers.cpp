@@ -1,5 +1,5 @@
 // Timer model and scheduler.
-#include "device/clockwork/timers.h"
+#include "clockwork/timers.h"
 
 namespace zx {
 

@@ -12,7 +12,7 @@
 #include <csignal>
 
 #include "tests/app/test_skin.h"
-#include "tests/rig/special_files.h"
+#include "tests/rig/hostile_files.h"
 
 namespace zx::e2e {
 namespace {

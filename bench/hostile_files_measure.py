@@ -8,7 +8,7 @@ prints the milliseconds from the start to the answer (the Error box, the splash 
 device window on screen), the peak resident memory (VmHWM) at that moment and the
 milliseconds the program takes to end after SIGTERM, or after OK on a message box.
 
-    bench/special_files_measure.py [build/bin]
+    bench/hostile_files_measure.py [build/bin]
 
 ZX_CASES=text runs only the cases whose name contains it.
 """

@@ -1,5 +1,5 @@
 // The timer model and the scheduler, in virtual time.
-#include "device/clockwork/timers.h"
+#include "clockwork/timers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The machine's local clock.
-#include "device/clockwork/clock.h"
+#include "clockwork/clock.h"
 
 #include <ctime>
 

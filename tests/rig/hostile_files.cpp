@@ -1,5 +1,5 @@
 // Special files for the tests, and the guard that turns a hang into a failure.
-#include "tests/rig/special_files.h"
+#include "tests/rig/hostile_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

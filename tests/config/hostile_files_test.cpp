@@ -1,7 +1,7 @@
 // Special files: a FIFO, a link to /dev/zero, a folder and an oversized file in
 // the place of every file the core reads. Each read answers at once, with the
 // file's own fallback, and nothing in its place is replaced.
-#include "tests/rig/special_files.h"
+#include "tests/rig/hostile_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
