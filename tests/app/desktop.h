@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -23,6 +24,10 @@ inline void PrintTo(const QColor& c, std::ostream* os) {
 namespace zx::e2e {
 
 class ProgramFolder;
+
+// Runs a command (program and arguments) in the environment and returns what
+// it printed, trimmed; empty when it did not end within the time.
+QString runTool(const QProcessEnvironment& env, const QStringList& command, int timeoutMs);
 
 // One visible top-level window of a process, its client area in screen pixels.
 struct WindowInfo {

@@ -148,18 +148,9 @@ WaylandSession::~WaylandSession() {
 }
 
 QString WaylandSession::tool(const QString& program, const QStringList& args, int timeoutMs) {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(environment());
-    p.setProcessEnvironment(env);
-    const QStringList cmd = launcher() + QStringList{program} + args;
-    p.start(cmd.first(), cmd.mid(1));
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    return runTool(env, launcher() + QStringList{program} + args, timeoutMs);
 }
 
 QImage WaylandSession::screenshot() {

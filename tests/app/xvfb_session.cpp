@@ -125,18 +125,22 @@ XvfbSession::~XvfbSession() {
     if (!xvfb_.waitForFinished(3000)) xvfb_.kill();
 }
 
-QString XvfbSession::tool(const QString& program, const QStringList& args, int timeoutMs) {
+QString runTool(const QProcessEnvironment& env, const QStringList& command, int timeoutMs) {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
     p.setProcessEnvironment(env);
-    p.start(program, args);
+    p.start(command.first(), command.mid(1));
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
         return {};
     }
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+QString XvfbSession::tool(const QString& program, const QStringList& args, int timeoutMs) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    return runTool(env, QStringList{program} + args, timeoutMs);
 }
 
 QImage XvfbSession::screenshot() {
