@@ -113,6 +113,14 @@ void DeviceInput::im_backgroundMouseMove(Ctl, QPoint inImage) {
     window_.move(window_.x() + inImage.x() - DragStartX, window_.y() + inImage.y() - DragStartY);
 }
 
+void DeviceInput::padButton(DeviceButton button, bool down) {
+    host_.sync();
+    if (down)
+        pressButton(device_, button);
+    else
+        releaseButton(device_, button);
+}
+
 void DeviceInput::releaseHeldInput() {
     // A release that goes to another window must not leave a device button down.
     host_.sync();

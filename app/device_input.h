@@ -41,6 +41,8 @@ class DeviceInput {
 
     // The topmost visible control under a point of the client area.
     std::optional<Ctl> controlAt(QPoint p) const;
+    // A game controller's press or release of a device button.
+    void padButton(DeviceButton button, bool down);
     // Lets go of every device button held by a key or the mouse.
     void releaseHeldInput();
     // Lets go of what the left button holds, when its release will go to the

@@ -58,6 +58,7 @@ void TForm1::FormCreate() {
     menus_.forget();
     keyMap_.load(deps_.settings);
     keyMap_.UpdateButtonHints();
+    pad_.setEnabled(false);  // until the window is shown and active
     device_.loadHiScores();
     device_.clearLatches();
 }
@@ -119,6 +120,8 @@ void TForm1::changeEvent(QEvent* event) {
     if ((event->type() == QEvent::EnabledChange && !isEnabled()) ||
         (event->type() == QEvent::ActivationChange && !isActiveWindow()))
         input_.releaseHeldInput();
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ActivationChange)
+        pad_.setEnabled(isEnabled() && isActiveWindow());
     QWidget::changeEvent(event);
 }
 

@@ -17,6 +17,7 @@
 #include "config/settings_store.h"
 #include "device/device.h"
 #include "input/key_map.h"
+#include "input/pad_input.h"
 #include "sound/sound_backend.h"
 #include "windows/dialogs.h"
 
@@ -67,6 +68,9 @@ class TForm1 : public QWidget, private FaceObserver, private CommandWindow {
         transparencyForced_ = on;
         applyShape();
     }
+
+    // Game controllers act on the device while its window is the active one.
+    PadInput& padInput() { return pad_; }
 
     const KeyMap& keyMap() const { return keyMap_; }
     // The key settings dialog rebinds the keys and rebuilds the hints.
@@ -122,6 +126,8 @@ class TForm1 : public QWidget, private FaceObserver, private CommandWindow {
     KeyMap keyMap_;
     GameMenuControl menus_;
     DeviceInput input_;
+    PadInput pad_{loadPadBindings(deps_.settings),
+                  [this](DeviceButton b, bool down) { input_.padButton(b, down); }};
     LaunchHost launch_;
     QRegion shape_;  // the windowed shape; empty for a rectangle
     bool transparent_ = false;

@@ -7,9 +7,10 @@
 #include "app/form1.h"
 #include "app/program_folder.h"
 #include "app/quit_signals.h"
-#include "config/qt/qt_settings_store.h"
 #include "clockwork/clock.h"
 #include "clockwork/random.h"
+#include "config/qt/qt_settings_store.h"
+#include "input/sdl/gamepad_watch.h"
 #include "sound/sdl/sdl_audio_backend.h"
 #include "windows/about.h"
 #include "windows/aux_windows_impl.h"
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
     // else is read or created.
     if (form1.terminationRequested()) return 0;
     zx::AfterFirstFrame soundStart(&form1, 100, [&] { sound.releaseOutput(); });
+    // Game controllers are looked for once the face is on the screen.
+    zx::GamepadWatch gamepads(form1.padInput());
+    zx::AfterFirstFrame gamepadStart(&form1, 150, [&] { gamepads.start(); });
     // The about box and the key settings dialog are built when first opened.
     zx::TManualForm manualForm(QDir(programDir).filePath("Config.ini").toStdString(), dialogs);
     zx::AuxWindowsImpl auxWindows(

@@ -3,9 +3,13 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <sstream>
 
+#include "input/pad_input.h"
 #include "tests/rig/device_rig.h"
+#include "tests/rig/virtual_pads.h"
 
 namespace zx::testing {
 
@@ -144,6 +148,8 @@ class Player {
             rig_.settings.values[arg] = w[2];
         } else if ((verb == "press" || verb == "release") && kButtons.count(arg)) {
             verb == "press" ? rig_.press(kButtons.at(arg)) : rig_.release(kButtons.at(arg));
+        } else if (verb == "pad" && w.size() >= 3) {
+            padCommand(std::stoi(arg), {w.begin() + 2, w.end()});
         } else if (verb == "expect" && w.size() >= 2) {
             expect(arg, {w.begin() + 2, w.end()});
         } else {
@@ -151,9 +157,35 @@ class Player {
         }
     }
 
+    // Controllers start at the first "pad" line, with the settings' bindings then.
+    void padCommand(int n, const std::vector<std::string>& v) {
+        if (!pads_) {
+            padInput_.emplace(loadPadBindings(rig_.settings), [this](DeviceButton b, bool down) {
+                down ? rig_.press(b) : rig_.release(b);
+            });
+            pads_ = std::make_unique<VirtualPads>(*padInput_);
+            if (!pads_->ok()) fail("SDL's game controllers did not start");
+        }
+        const auto button = v.size() == 2 ? padButtonOfName(v[1]) : std::nullopt;
+        if (v[0] == "plug" && v.size() == 1) {
+            if (!pads_->plug(n)) fail("controller " + std::to_string(n) + " was not attached");
+        } else if (v[0] == "unplug" && v.size() == 1) {
+            pads_->unplug(n);
+        } else if ((v[0] == "press" || v[0] == "release") && button) {
+            pads_->button(n, *button, v[0] == "press");
+        } else if (v[0] == "stick" && v.size() == 2) {
+            pads_->stick(n, std::stoi(v[1]));
+        } else {
+            fail("cannot read this controller line");
+        }
+    }
+
     void expect(const std::string& what, const std::vector<std::string>& v) {
         const std::string want = joined(v);
-        if (what == "mode") {
+        if (what == "pads") {
+            const int got = pads_ ? pads_->gamepads().connected() : 0;
+            check(got == std::stoi(want), "pads " + want, std::to_string(got));
+        } else if (what == "mode") {
             check(rig_.mode() == std::stoi(want), "mode " + want, std::to_string(rig_.mode()));
         } else if (what == "lcd") {
             const std::string diff = lcdMismatch(rig_.dev.face(), want);
@@ -197,6 +229,8 @@ class Player {
     }
 
     Rig rig_;
+    std::optional<PadInput> padInput_;
+    std::unique_ptr<VirtualPads> pads_;  // after the input it feeds, so it goes first
     int line_ = 0;
     bool anyDraws_ = false;
     std::size_t writesSeen_ = 0;

@@ -28,6 +28,12 @@ struct ScenarioFailure {
 //   setting HiScore1 0         a value in the settings store
 //   at 3000 <command>          first runs every tick due up to 3000 ms
 //   press GameA / release ShootLeft
+//   pad 1 plug                 game controller 1 connected (SDL's virtual
+//                              joystick; the Pad bindings are read now)
+//   pad 1 press start          its button by SDL's name, then "release"
+//   pad 1 stick -20000         its left stick's horizontal position
+//   pad 1 unplug
+//   expect pads 1              controllers connected
 //   expect mode 8
 //   expect lcd hero=2 enemy=1/12          only the fields named
 //   expect var ShotReady 1
