@@ -29,7 +29,15 @@ bool systemMayHaveController() {
 
 GamepadWatch::GamepadWatch(PadInput& input, std::function<bool()> mayHaveController,
                            GamepadTiming timing)
-    : pads_(input), mayHaveController_(std::move(mayHaveController)), timing_(timing) {
+    : pads_(input),
+      mayHaveController_(std::move(mayHaveController)),
+      timing_(timing),
+      devicePaths_([this] { return pads_.devicePaths(); }),
+      activity_(
+          [this] {
+              if (read() && !timer_.isActive()) timer_.start(timing_.pollMs);
+          },
+          timing.pollMs) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -58,10 +66,15 @@ bool GamepadWatch::sdlStarted() {
     return !sdlFailed_;
 }
 
+bool GamepadWatch::read() {
+    if (!sdlStarted()) return false;
+    pads_.poll();
+    return !activity_.follow(devicePaths_()) && pads_.connected() > 0;
+}
+
 void GamepadWatch::tick() {
     if (settleLeft_ > 0) --settleLeft_;
-    if (sdlStarted()) pads_.poll();
-    if (pads_.connected() > 0)
+    if (read())
         timer_.start(timing_.pollMs);
     else if (settleLeft_ > 0)
         timer_.start(timing_.settleMs);

@@ -25,8 +25,22 @@ bool SdlGamepads::start() {
     if (!sdl) return false;
     // The program ends on its own signal handling; SDL's would swallow them.
     sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Buttons by their place on the pad, not their lettering: a Nintendo
+    // pad's south button is "a" too, so the defaults sit alike on every make.
+    sdl->SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     started_ = sdl->InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     return started_;
+}
+
+std::vector<std::string> SdlGamepads::devicePaths() const {
+    std::vector<std::string> paths;
+    const SdlPadApi* sdl = sdlPadApi();
+    for (const auto& [id, controller] : open_) {
+        const char* path =
+            sdl && sdl->GameControllerPath ? sdl->GameControllerPath(controller) : nullptr;
+        paths.emplace_back(path ? path : "");
+    }
+    return paths;
 }
 
 void SdlGamepads::poll() {

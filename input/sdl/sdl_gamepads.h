@@ -2,6 +2,8 @@
 #pragma once
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "input/pad_input.h"
 
@@ -25,6 +27,8 @@ class SdlGamepads {
     // and go, their buttons and the left stick's horizontal axis move.
     void poll();
     int connected() const { return int(open_.size()); }
+    // The device file of each connected controller ("" where SDL names none).
+    std::vector<std::string> devicePaths() const;
 
   private:
     PadInput& input_;

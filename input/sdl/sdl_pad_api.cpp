@@ -31,7 +31,9 @@ std::unique_ptr<SdlPadApi> load() {
                      resolve(lib, a.GameControllerClose, "SDL_GameControllerClose") &&
                      resolve(lib, a.GameControllerGetJoystick, "SDL_GameControllerGetJoystick") &&
                      resolve(lib, a.JoystickInstanceID, "SDL_JoystickInstanceID");
-    return all ? std::move(api) : nullptr;
+    if (!all) return nullptr;
+    resolve(lib, a.GameControllerPath, "SDL_GameControllerPath");
+    return api;
 }
 
 }  // namespace

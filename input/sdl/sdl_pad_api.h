@@ -15,6 +15,8 @@ struct SdlPadApi {
     void (*GameControllerClose)(SDL_GameController*);
     SDL_Joystick* (*GameControllerGetJoystick)(SDL_GameController*);
     SDL_JoystickID (*JoystickInstanceID)(SDL_Joystick*);
+    // Since SDL 2.24; null in an older library.
+    const char* (*GameControllerPath)(SDL_GameController*);
 };
 
 // The functions, loaded once; null when the library or a function is missing.

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <functional>
 
+#include "input/sdl/gamepad_watch.h"
 #include "tests/app/test_skin.h"
 
 namespace zx::e2e {
@@ -74,6 +75,17 @@ TEST_F(SoundEndToEnd, TheOutputStartsAfterTheFaceOnSdlAloneAndPlays) {
     x.tool("xdotool", {"key", "1"});
     QThread::msleep(500);
     EXPECT_FALSE(mappedFiles(pid).contains("SDL2_mixer")) << "the mixer library came in";
+    EXPECT_EQ(folder.process().state(), QProcess::Running);
+}
+
+TEST_F(SoundEndToEnd, WithoutSoundAndWithoutAControllerSdlIsNeverLoaded) {
+    if (systemMayHaveController()) GTEST_SKIP() << "this machine lists a joystick";
+    folder.writeSettings("SoundMode=2\nSplashScreen=0\nFullscreenMode=0\n");
+    folder.start(x.display());
+    ASSERT_TRUE(faceShows());
+    // Past the sound output's start and the first look for controllers.
+    QThread::msleep(1500);
+    EXPECT_FALSE(mappedFiles(folder.process().processId()).contains("libSDL2"));
     EXPECT_EQ(folder.process().state(), QProcess::Running);
 }
 

@@ -2,11 +2,17 @@
 // is connected or the devices just changed.
 #include "input/sdl/gamepad_watch.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "input/joystick_scan.h"
+#include "input/sdl/device_activity.h"
 #include "tests/rig/virtual_pads.h"
 
 namespace zx {
@@ -55,6 +61,74 @@ TEST(GamepadWatch, PollsWhileAControllerIsConnectedAndStopsAfterItGoes) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return watch.gamepads().connected() == 0; }, 2000));
     EXPECT_EQ(r.events.back(), std::pair(DeviceButton::Time, false)) << "released when gone";
     EXPECT_TRUE(QTest::qWaitFor([&] { return !watch.polling(); }, 2000));
+}
+
+// A FIFO stands in for the controller's device file: what is written to it
+// is the device speaking.
+struct StandInDevice {
+    QTemporaryDir dir;
+    std::string path = (dir.path() + "/event0").toStdString();
+    int writer = -1;
+    StandInDevice() {
+        ::mkfifo(path.c_str(), 0600);
+        writer = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
+    }
+    ~StandInDevice() { ::close(writer); }
+    void speak() { (void)!::write(writer, "e", 1); }
+};
+
+TEST(GamepadWatch, AFollowedControllerIsReadWhenItsDeviceSpeaksAndNeverPolled) {
+    Recorder r;
+    StandInDevice device;
+    GamepadWatch watch(
+        r.input, [] { return true; }, kQuick);
+    watch.setDevicePaths([&] {
+        return std::vector<std::string>(std::size_t(watch.gamepads().connected()), device.path);
+    });
+    watch.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.gamepads().started(); }, 2000));
+    testing::VirtualPads pads;
+    ASSERT_TRUE(pads.plug(1));
+    watch.devicesChanged();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.gamepads().connected() == 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !watch.polling(); }, 2000)) << "no timer runs";
+    EXPECT_EQ(watch.followedDevices(), 1);
+
+    pads.button(1, pad::start, true);
+    QTest::qWait(50);
+    EXPECT_TRUE(r.events.empty()) << "read although the device said nothing";
+    device.speak();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !r.events.empty(); }, 2000));
+    EXPECT_EQ(r.events.front(), std::pair(DeviceButton::GameA, true));
+    // A device that speaks without pause is read once per gap, not more.
+    pads.button(1, pad::start, false);
+    for (int i = 0; i < 20; ++i) device.speak();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return r.events.size() == 2; }, 2000));
+    EXPECT_FALSE(watch.polling());
+}
+
+TEST(DeviceActivity, FollowsOnlyDeviceFilesThatCanBeRead) {
+    int woken = 0;
+    DeviceActivity activity([&] { ++woken; }, 4);
+    StandInDevice device;
+    QTemporaryDir dir;
+    const std::string plain = (dir.path() + "/plain").toStdString();
+    QFile(QString::fromStdString(plain)).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(activity.follow({""}));
+    EXPECT_FALSE(activity.follow({plain})) << "a regular file is always readable";
+    EXPECT_FALSE(activity.follow({dir.path().toStdString()}));
+    EXPECT_FALSE(activity.follow({"/nonexistent/event9"}));
+    EXPECT_EQ(activity.followed(), 0);
+    EXPECT_TRUE(activity.follow({device.path}));
+    device.speak();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return woken == 1; }, 2000));
+    EXPECT_EQ(activity.followed(), 1);
+    // The device gone (its last writer closed): no longer followed.
+    ::close(device.writer);
+    device.writer = -1;
+    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return activity.followed() == 0; }, 2000));
+    EXPECT_TRUE(activity.follow({}));
 }
 
 TEST(JoystickScan, FindsControllersInTheKernelsListOfInputDevices) {
