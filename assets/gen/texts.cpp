@@ -37,17 +37,23 @@ screen at startup" to go straight to the handheld next time.
 The handheld starts with every segment lit; after 30 seconds, or at
 the first press of a mode button, it shows the time.
 
-KEYS
-----
-  Game A           1
-  Game B           2
-  Time             3
-  Left             Left arrow
-  Right            Right arrow
-  Shoot (left)     Ctrl
-  Shoot (right)    Alt
+KEYS AND GAMEPAD
+----------------
+                   Key            Gamepad
+  Game A           1              Start
+  Game B           2              north button (Y, triangle)
+  Time             3              Back (Select)
+  Left             Left arrow     D-pad left, left stick
+  Right            Right arrow    D-pad right, left stick
+  Shoot (left)     Ctrl           south button (A, cross)
+  Shoot (right)    Alt            east button (B, circle)
 
-The keys can be changed with "Key settings" in the menu. The mouse
+The keys can be changed with "Key settings" in the menu. Any gamepad
+that SDL knows works, plugged in at any time. Its buttons are set by
+Pad1..Pad7 in the settings file, in the order of the table, each with
+SDL's name of a button: a, b, x, y, back, start, leftshoulder,
+rightshoulder, dpleft, dpright, dpup, dpdown, leftstick, rightstick
+(Pad6=leftshoulder shoots left with the left shoulder button). The mouse
 presses the buttons of the picture as well, and dragging the case
 moves the window. The SET button has no function on this model.
 

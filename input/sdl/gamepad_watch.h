@@ -3,7 +3,7 @@
 // SDL is loaded only once the system lists a device that may be a controller.
 // A connected controller's device file wakes the program when it has news;
 // SDL is read then. A controller without a device file to follow (SDL's
-// virtual ones, other systems) is polled every few milliseconds. After the
+// virtual ones, other systems) is polled 60 times a second. After the
 // folder changes, SDL is read for a few seconds (the system needs a moment to
 // make a new device usable).
 #pragma once
