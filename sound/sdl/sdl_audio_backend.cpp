@@ -147,8 +147,7 @@ bool SdlAudioBackend::convert(Sample& sample) const {
     SDL_AudioSpec wav{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!sdl.LoadWAV_RW(sdl.RWFromConstMem(file.data(), int(file.size())), 1, &wav, &data,
-                        &length))
+    if (!sdl.LoadWAV_RW(sdl.RWFromConstMem(file.data(), int(file.size())), 1, &wav, &data, &length))
         return false;
     SDL_AudioCVT cvt{};
     const int needed = sdl.BuildAudioCVT(&cvt, wav.format, wav.channels, wav.freq, kFormat,
