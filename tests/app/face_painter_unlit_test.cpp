@@ -1,7 +1,6 @@
 // Unlit LCD segments painted faintly, on the bundled skin, in every way the
 // face is painted: windowed, at a pixel ratio of 2, full screen and scaled.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -128,42 +127,34 @@ TEST(UnlitPainting, AnUnlitSegmentIsItsFaintBlendOverTheLcd) {
 }
 
 // A game face (hero 2, enemy in column 1, score 120, every saveme figure)
-// changes only within the LCD segments' rectangles, and lit pixels stay.
-TEST(UnlitPainting, OnlyTheLcdChangesAndLitFiguresStayExactly) {
-    const Presentation& p = kPresentations[0];
-    BundledFace at0(p, false, 0), at8(p, false, 8);
-    ASSERT_TRUE(at0.loaded());
-    for (BundledFace* f : {&at0, &at8}) {
-        f->vid.Vid_Show_Hero(2, true);
-        f->vid.Vid_Show_All_Saveme(true);
-        f->face.setVisible(Ctl::im_enemy_1_1, true);
-        f->vid.Vid_Show_Panel_Score(120, true);
-    }
-    const QImage a = render(at0.face, 1.0), b = render(at8.face, 1.0);
-    QRegion lcd;
-    for (Ctl c : lcdSegmentsInDrawingOrder()) {
-        const Rect& r = at0.face[c].rect;
-        lcd += QRect(r.x, r.y, r.w, r.h);
-    }
-    int changed = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            if (a.pixel(x, y) == b.pixel(x, y)) continue;
-            ++changed;
-            ASSERT_TRUE(lcd.contains(QPoint(x, y))) << x << "," << y;
+// changes only within the LCD segments' rectangles: not the case, the
+// buttons or the backdrop.
+TEST(UnlitPainting, OnlyTheLcdChanges) {
+    for (const Presentation& p : {kPresentations[0], kPresentations[2]}) {
+        SCOPED_TRACE(p.name);
+        BundledFace at0(p, false, 0), at8(p, false, 8);
+        ASSERT_TRUE(at0.loaded());
+        for (BundledFace* f : {&at0, &at8}) {
+            f->vid.Vid_Show_Hero(2, true);
+            f->vid.Vid_Show_All_Saveme(true);
+            f->face.setVisible(Ctl::im_enemy_1_1, true);
+            f->vid.Vid_Show_Panel_Score(120, true);
         }
-    EXPECT_GT(changed, 1000);
-    // The lit hero is not drawn faintly as well: where no other segment
-    // shows, its pixels are those of before.
-    const Control& hero = at0.face[Ctl::im_hero_2];
-    int same = 0;
-    for (int y = hero.rect.y; y < hero.rect.y + hero.rect.h; ++y)
-        for (int x = hero.rect.x; x < hero.rect.x + hero.rect.w; ++x) {
-            if (otherSegmentAt(at0.face, Ctl::im_hero_2, x, y)) continue;
-            ASSERT_EQ(a.pixel(x, y), b.pixel(x, y)) << x << "," << y;
-            ++same;
+        const QImage a = render(at0.face, 1.0), b = render(at8.face, 1.0);
+        QRegion lcd;
+        for (Ctl c : lcdSegmentsInDrawingOrder()) {
+            const Rect& r = at0.face[c].rect;
+            lcd += QRect(r.x, r.y, r.w, r.h);
         }
-    EXPECT_GT(same, 50);
+        int changed = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                if (a.pixel(x, y) == b.pixel(x, y)) continue;
+                ++changed;
+                ASSERT_TRUE(lcd.contains(QPoint(x, y))) << x << "," << y;
+            }
+        EXPECT_GT(changed, 1000);
+    }
 }
 
 // Painting one area (a segment change) gives the pixels of the whole frame
@@ -188,6 +179,44 @@ TEST(UnlitPainting, PartsMatchTheWholeFrame) {
             EXPECT_EQ(frame.copy(area), whole.copy(area)) << controlName(c);
         }
     }
+}
+
+// Faint segments lie beneath every lit one, also beneath one that comes
+// earlier in the drawing order (the hero before the shots), and above the
+// case; the colour key's pixels show nothing.
+TEST(UnlitPainting, ALitSegmentCoversTheUnlitOnes) {
+    const auto solid = [](const Rect& r, std::uint32_t argb) {
+        auto p = std::make_shared<Picture>();
+        p->width = r.w;
+        p->height = r.h;
+        p->pixels.assign(std::size_t(r.w) * r.h, argb);
+        return p;
+    };
+    Face face;
+    face.setClientSize(40, 20);
+    face.setBackground(rgb(255, 255, 255));
+    face.setUnlitOpacity(50);
+    face.setColourKey(true, rgb(255, 0, 255));
+    const struct {
+        Ctl control;
+        Rect rect;
+        std::uint32_t colour;
+        bool lit;
+    } layers[] = {{Ctl::im_background, {0, 0, 40, 20}, rgb(0, 0, 200), true},
+                  {Ctl::im_hero_2, {10, 5, 10, 10}, rgb(200, 0, 0), true},
+                  {Ctl::im_shot_2_1, {15, 5, 10, 10}, rgb(0, 200, 0), false},
+                  {Ctl::im_shot_3_1, {30, 5, 10, 10}, rgb(255, 0, 255), false}};
+    for (const auto& l : layers) {
+        face.setPicture(l.control, solid(l.rect, l.colour));
+        face.setRect(l.control, l.rect);
+        face.setVisible(l.control, l.lit);
+    }
+    FacePainter painter;
+    const QImage frame = painter.render(face);
+    EXPECT_EQ(frame.pixel(17, 10), qRgb(200, 0, 0));    // the lit hero over the faint shot
+    EXPECT_EQ(frame.pixel(22, 10), qRgb(0, 100, 100));  // half the shot over the case
+    EXPECT_EQ(frame.pixel(5, 10), qRgb(0, 0, 200));
+    EXPECT_EQ(frame.pixel(35, 10), qRgb(0, 0, 200));  // no faint blend of the colour key
 }
 
 TEST(UnlitPainting, ZeroPaintsAsBeforeAndTheWindowShapeNeverChanges) {

@@ -68,25 +68,6 @@ TEST(UnlitSegments, WhatEachControlShowsWhileUnlit) {
     }
 }
 
-TEST(UnlitSegments, NothingWithoutAPicture) {
-    Face face;  // nothing loaded: not even the digit places' "8"
-    for (Ctl c : lcdSegmentsInDrawingOrder())
-        EXPECT_EQ(unlitSegment(face, c).picture, nullptr) << controlName(c);
-}
-
-// The 61 segments of the panel, in drawing order, starting where the first
-// of them is drawn.
-TEST(UnlitSegments, SixtyOneSegmentsInDrawingOrder) {
-    const auto& segments = lcdSegmentsInDrawingOrder();
-    EXPECT_EQ(segments.size(), 12u + 3 + 5 + 3 + 9 + 3 + 12 + 9 + 5);
-    EXPECT_EQ(kDrawingOrder[firstLcdSegmentInDrawingOrder()], segments.front());
-    std::size_t at = firstLcdSegmentInDrawingOrder();
-    for (Ctl c : segments) {
-        while (at < kDrawingOrder.size() && kDrawingOrder[at] != c) ++at;
-        EXPECT_LT(at, kDrawingOrder.size()) << controlName(c) << " out of order";
-    }
-}
-
 // A new opacity repaints the whole face; the same one nothing.
 TEST(UnlitSegments, OpacityIsAPercentageAndRepaintsTheFace) {
     struct Looks : FaceObserver {
