@@ -268,13 +268,13 @@ void FacePainter::paintUnlit(QPainter& painter, const Face& face, const QRect& a
     for (Ctl id : lcdSegmentsInDrawingOrder()) {
         const UnlitSegment u = unlitSegment(face, id);
         const PlacedPicture p{u.picture, u.rect, u.stretch};
-        if (!drawnIn(p, area)) continue;
         // Without the colour key's pixels: a faint blend of the key would
-        // tint the LCD.
-        if (oneToOne)
-            paintOne(painter, id, p, seen(*p.picture), smoothSource(*p.picture, face, false), area);
-        else
+        // tint the LCD. A scaled segment is tested against the area where
+        // it lands on the window.
+        if (!oneToOne)
             paintScaled(painter, face, id, p, ratio, area);
+        else if (drawnIn(p, area))
+            paintOne(painter, id, p, seen(*p.picture), smoothSource(*p.picture, face, false), area);
     }
     painter.setOpacity(opacity);
 }
