@@ -195,6 +195,23 @@ bool FacePainter::oneToOne(const QPainter& painter, const Face& face) {
     return pixelRatioOf(painter) == 1.0 && face.look().device.unscaled();
 }
 
+inline void FacePainter::paintOne(QPainter& painter, Ctl id, const PlacedPicture& c,
+                                  const Seen& pic, const QImage& image, const QRect& area) {
+    const QRect landed = pictureBox(id, c);
+    const QRect box = qrect(c.rect);
+    if (c.stretch) {
+        painter.drawImage(landed.topLeft(), stretched(**c.picture, image, landed.size()));
+    } else if (box.contains(landed)) {
+        // A picture with nothing to show in the area costs nothing.
+        if (!pic.all(area.translated(-landed.topLeft()), Seen::kClear))
+            painter.drawImage(landed.topLeft(), image);
+    } else {
+        const QRect target = landed.intersected(box).intersected(area);
+        if (target.isEmpty()) return;
+        painter.drawImage(target.topLeft(), image, target.translated(-landed.topLeft()));
+    }
+}
+
 void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& area,
                             std::optional<std::uint32_t> fill) {
     const qreal ratio = pixelRatioOf(painter);
@@ -233,32 +250,25 @@ void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& ar
         painter.setClipping(false);
         return;
     }
-    for (std::size_t i = first; i < kDrawingOrder.size(); ++i) {
-        if (i == faintAt) paintUnlit(painter, face, area, ratio);
-        const Ctl id = kDrawingOrder[i];
-        const Control& c = face[id];
-        if (!drawnIn(c, area)) continue;
-        const Seen& pic = seen(c.picture);
-        paintOne(painter, id, placed(c), pic, pic.image, area);
+    // Two runs around the faint pass rather than a test per control: this
+    // loop runs on every paint.
+    const auto paintFromTo = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            const Ctl id = kDrawingOrder[i];
+            const Control& c = face[id];
+            if (!drawnIn(c, area)) continue;
+            const Seen& pic = seen(c.picture);
+            paintOne(painter, id, placed(c), pic, pic.image, area);
+        }
+    };
+    if (first <= faintAt && faintAt < kDrawingOrder.size()) {
+        paintFromTo(first, faintAt);
+        paintUnlit(painter, face, area, ratio);
+        paintFromTo(faintAt, kDrawingOrder.size());
+    } else {
+        paintFromTo(first, kDrawingOrder.size());
     }
     painter.setClipping(false);
-}
-
-void FacePainter::paintOne(QPainter& painter, Ctl id, const PlacedPicture& c, const Seen& pic,
-                           const QImage& image, const QRect& area) {
-    const QRect landed = pictureBox(id, c);
-    const QRect box = qrect(c.rect);
-    if (c.stretch) {
-        painter.drawImage(landed.topLeft(), stretched(**c.picture, image, landed.size()));
-    } else if (box.contains(landed)) {
-        // A picture with nothing to show in the area costs nothing.
-        if (!pic.all(area.translated(-landed.topLeft()), Seen::kClear))
-            painter.drawImage(landed.topLeft(), image);
-    } else {
-        const QRect target = landed.intersected(box).intersected(area);
-        if (target.isEmpty()) return;
-        painter.drawImage(target.topLeft(), image, target.translated(-landed.topLeft()));
-    }
 }
 
 void FacePainter::paintUnlit(QPainter& painter, const Face& face, const QRect& area, qreal ratio) {
