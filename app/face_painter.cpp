@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "config/gfxinit.h"
+#include "display/unlit_segments.h"
 #include "windows/picture_image.h"
 
 namespace zx {
@@ -129,27 +130,33 @@ bool FacePainter::Seen::all(const QRect& r, std::uint8_t kind) const {
     return true;
 }
 
-// Where a control's picture lands, before any clipping to the area: at the
-// box's corner at its own size, stretched over the box, or for the backdrop
+static PlacedPicture placed(const Control& c) { return {&c.picture, c.rect, c.stretch}; }
+
+// Where a picture lands, before any clipping to the area: at the box's
+// corner at its own size, stretched over the box, or for the backdrop
 // centred in it; never outside the box.
-static QRect pictureBox(Ctl id, const Control& c) {
+static QRect pictureBox(Ctl id, const PlacedPicture& c) {
     const QRect box = qrect(c.rect);
     if (c.stretch) return box;
-    const Picture& pic = *c.picture;
+    const Picture& pic = **c.picture;
     QPoint origin = box.topLeft();
     if (id == Ctl::im_backdrop)
         origin += QPoint((box.width() - pic.width) / 2, (box.height() - pic.height) / 2);
     return QRect(origin, QSize(pic.width, pic.height));
 }
 
-// A visible picture whose box meets the area; plain integer tests, as most
-// controls lie elsewhere and this runs for each of them on every paint.
-static bool drawnIn(const Control& c, const QRect& a) {
-    if (!c.visible || !c.picture || c.rect.empty()) return false;
+static QRect pictureBox(Ctl id, const Control& c) { return pictureBox(id, placed(c)); }
+
+// A picture whose box meets the area; plain integer tests, as most controls
+// lie elsewhere and this runs for each of them on every paint.
+static bool drawnIn(const PlacedPicture& c, const QRect& a) {
+    if (!c.picture || !*c.picture || c.rect.empty()) return false;
     const std::int64_t ax = a.x(), ay = a.y();
     return c.rect.x < ax + a.width() && ax < std::int64_t(c.rect.x) + c.rect.w &&
            c.rect.y < ay + a.height() && ay < std::int64_t(c.rect.y) + c.rect.h;
 }
+
+static bool drawnIn(const Control& c, const QRect& a) { return c.visible && drawnIn(placed(c), a); }
 
 void FacePainter::paint(QPainter& painter, const Face& face, const QRect& area,
                         const QRegion* shape) {
@@ -188,6 +195,23 @@ bool FacePainter::oneToOne(const QPainter& painter, const Face& face) {
     return pixelRatioOf(painter) == 1.0 && face.look().device.unscaled();
 }
 
+inline void FacePainter::paintOne(QPainter& painter, Ctl id, const PlacedPicture& c,
+                                  const Seen& pic, const QImage& image, const QRect& area) {
+    const QRect landed = pictureBox(id, c);
+    const QRect box = qrect(c.rect);
+    if (c.stretch) {
+        painter.drawImage(landed.topLeft(), stretched(**c.picture, image, landed.size()));
+    } else if (box.contains(landed)) {
+        // A picture with nothing to show in the area costs nothing.
+        if (!pic.all(area.translated(-landed.topLeft()), Seen::kClear))
+            painter.drawImage(landed.topLeft(), image);
+    } else {
+        const QRect target = landed.intersected(box).intersected(area);
+        if (target.isEmpty()) return;
+        painter.drawImage(target.topLeft(), image, target.translated(-landed.topLeft()));
+    }
+}
+
 void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& area,
                             std::optional<std::uint32_t> fill) {
     const qreal ratio = pixelRatioOf(painter);
@@ -212,42 +236,64 @@ void FacePainter::paintRect(QPainter& painter, const Face& face, const QRect& ar
     // than the painting of a segment); a picture that overhangs its box is
     // cut to the box through its source rectangle instead.
     painter.setClipRect(area);
+    // Unlit segments show faintly beneath the first LCD segment, never in
+    // the window's shape.
+    const bool faint = face.look().unlitOpacity > 0 && !maskPass_;
+    const std::size_t faintAt = faint ? firstLcdSegmentInDrawingOrder() : kDrawingOrder.size();
     if (!oneToOne) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        for (Ctl id : kDrawingOrder) paintScaled(painter, face, id, ratio, area);
+        for (std::size_t i = 0; i < kDrawingOrder.size(); ++i) {
+            if (i == faintAt) paintUnlit(painter, face, area, ratio);
+            const Ctl id = kDrawingOrder[i];
+            if (face[id].visible) paintScaled(painter, face, id, placed(face[id]), ratio, area);
+        }
         painter.setClipping(false);
         return;
     }
-    for (std::size_t i = first; i < kDrawingOrder.size(); ++i) {
-        const Ctl id = kDrawingOrder[i];
-        const Control& c = face[id];
-        if (!drawnIn(c, area)) continue;
-        const QRect landed = pictureBox(id, c);
-        const QRect box = qrect(c.rect);
-        if (c.stretch) {
-            painter.drawImage(landed.topLeft(),
-                              stretched(*c.picture, seen(c.picture).image, landed.size()));
-        } else if (box.contains(landed)) {
-            // A picture with nothing to show in the area costs nothing.
+    // Two runs around the faint pass rather than a test per control: this
+    // loop runs on every paint.
+    const auto paintFromTo = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            const Ctl id = kDrawingOrder[i];
+            const Control& c = face[id];
+            if (!drawnIn(c, area)) continue;
             const Seen& pic = seen(c.picture);
-            if (!pic.all(area.translated(-landed.topLeft()), Seen::kClear))
-                painter.drawImage(landed.topLeft(), pic.image);
-        } else {
-            const QRect target = landed.intersected(box).intersected(area);
-            if (target.isEmpty()) continue;
-            painter.drawImage(target.topLeft(), seen(c.picture).image,
-                              target.translated(-landed.topLeft()));
+            paintOne(painter, id, placed(c), pic, pic.image, area);
         }
+    };
+    if (first <= faintAt && faintAt < kDrawingOrder.size()) {
+        paintFromTo(first, faintAt);
+        paintUnlit(painter, face, area, ratio);
+        paintFromTo(faintAt, kDrawingOrder.size());
+    } else {
+        paintFromTo(first, kDrawingOrder.size());
     }
     painter.setClipping(false);
 }
 
-void FacePainter::paintScaled(QPainter& painter, const Face& face, Ctl id, qreal ratio,
-                              const QRect& area) {
-    const Control& c = face[id];
+void FacePainter::paintUnlit(QPainter& painter, const Face& face, const QRect& area, qreal ratio) {
+    const bool oneToOne = FacePainter::oneToOne(painter, face);
+    const qreal opacity = painter.opacity();
+    painter.setOpacity(face.look().unlitOpacity / qreal(100));
+    for (Ctl id : lcdSegmentsInDrawingOrder()) {
+        const UnlitSegment u = unlitSegment(face, id);
+        const PlacedPicture p{u.picture, u.rect, u.stretch};
+        // Without the colour key's pixels: a faint blend of the key would
+        // tint the LCD. A scaled segment is tested against the area where
+        // it lands on the window.
+        if (!oneToOne)
+            paintScaled(painter, face, id, p, ratio, area);
+        else if (drawnIn(p, area))
+            paintOne(painter, id, p, seen(*p.picture), smoothSource(*p.picture, face, false), area);
+    }
+    painter.setOpacity(opacity);
+}
+
+void FacePainter::paintScaled(QPainter& painter, const Face& face, Ctl id, const PlacedPicture& c,
+                              qreal ratio, const QRect& area) {
     const DeviceView& view = face.look().device;
     const bool device = isDeviceControl(id) && !view.unscaled();
-    Control onWindow = c;  // where it lands on the window, for the test against the area
+    PlacedPicture onWindow = c;  // where it lands on the window, for the test against the area
     if (device) view.covered(onWindow.rect.x, onWindow.rect.y, onWindow.rect.w, onWindow.rect.h);
     if (!drawnIn(onWindow, area)) return;
     const auto toWindow = [&](const QRect& r) {
@@ -258,14 +304,14 @@ void FacePainter::paintScaled(QPainter& painter, const Face& face, Ctl id, qreal
     // Screen pixels per picture pixel decide whether the twin is worth drawing.
     const qreal density = ratio * (device ? view.scale : 1.0);
     int factor = 1;
-    if ((ratio > 1.0 || density > 1.5) && !twinOf(c.picture, face).isNull()) factor = 2;
-    const QImage* source = &smoothSource(c.picture, face, factor == 2);
+    if ((ratio > 1.0 || density > 1.5) && !twinOf(*c.picture, face).isNull()) factor = 2;
+    const QImage* source = &smoothSource(*c.picture, face, factor == 2);
     const QRect landed = pictureBox(id, c);
     if (c.stretch && !device) {
         // Scaled once to the screen pixels it covers, then copied.
         const QSize pixels(int(std::ceil(landed.width() * ratio)),
                            int(std::ceil(landed.height() * ratio)));
-        painter.drawImage(QRectF(landed), stretched(*c.picture, *source, pixels));
+        painter.drawImage(QRectF(landed), stretched(**c.picture, *source, pixels));
         return;
     }
     if (c.stretch) {

@@ -1,5 +1,6 @@
 // Paints the device face with QPainter: the background, then every visible
-// control in drawing order, limited to the area that needs it.
+// control in drawing order, limited to the area that needs it; with an unlit
+// opacity, the unlit LCD segments faintly beneath the lit ones.
 #pragma once
 
 #include <QBitmap>
@@ -16,6 +17,14 @@
 #include "windows/picture_image.h"
 
 namespace zx {
+
+// A picture where it is drawn: a control's own, or the faint look of an
+// unlit LCD segment (display/unlit_segments.h).
+struct PlacedPicture {
+    const PictureRef* picture;  // the face's own
+    Rect rect;
+    bool stretch;
+};
 
 // Paints at the pixel density of the painter's device (a window's device
 // pixel ratio, or a QImage's) and at the face's device scale: where a picture
@@ -44,8 +53,9 @@ class FacePainter {
     void paintRect(QPainter& painter, const Face& face, const QRect& area,
                    std::optional<std::uint32_t> fill);
     static bool oneToOne(const QPainter& painter, const Face& face);
-    // Paints one visible control when the painting is not one to one.
-    void paintScaled(QPainter& painter, const Face& face, Ctl id, qreal ratio, const QRect& area);
+    // Paints the picture of control id when the painting is not one to one.
+    void paintScaled(QPainter& painter, const Face& face, Ctl id, const PlacedPicture& p,
+                     qreal ratio, const QRect& area);
     // The backdrop stretched to a size in screen pixels, from the picture or its twin.
     const QImage& stretched(const Picture& p, const QImage& source, QSize size);
     // What painting needs of a picture, worked out once: its pixels as a
@@ -68,6 +78,12 @@ class FacePainter {
         bool all(const QRect& r, std::uint8_t kind) const;
     };
     Seen& seen(const PictureRef& p);
+    // Paints the picture of control id one to one, from image (its pixels or
+    // a copy with the colour key cleared; pic tells where it is clear).
+    void paintOne(QPainter& painter, Ctl id, const PlacedPicture& p, const Seen& pic,
+                  const QImage& image, const QRect& area);
+    // Every unlit LCD segment that meets the area, at the look's unlit opacity.
+    void paintUnlit(QPainter& painter, const Face& face, const QRect& area, qreal ratio);
     // The twin of a picture, decoded on first need; null when it has none.
     const QImage& twinOf(const PictureRef& p, const Face& face);
     // The image to scale smoothly for a picture (its twin when twin is set),

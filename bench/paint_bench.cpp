@@ -197,6 +197,41 @@ BENCHMARK(BM_LoadAndFirstStretchedFrame)
     ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond);
 
+// A game in play, with unlit segments invisible (0) or faint (8 %): the
+// hero, an enemy and its helper, every saveme figure, a miss and the score.
+// Arg 0 (where): 0 one segment change (hero 2, windowed), 1 the whole
+// window, 2 a full-screen frame 1920 x 1080, 3 the same with the device
+// scaled 2 (the smooth path). Arg 1: the unlit opacity.
+void BM_Unlit(benchmark::State& state) {
+    const int where = int(state.range(0));
+    const bool fullscreen = where >= 2;
+    zx::Face face;
+    zx::Display vid{face};
+    if (!loadBundled(state, face, 1920, 1080, fullscreen)) return;
+    if (where == 3) face.setDeviceView({2.0, face.look().device.x, face.look().device.y});
+    vid.Vid_Show_All(false);
+    vid.Vid_Show_Hero(2, true);
+    vid.Vid_Show_All_Saveme(true);
+    vid.Vid_Show_Panel_Miss(1);
+    vid.Vid_Show_Panel_Score(120, true);
+    for (zx::Ctl c : {zx::Ctl::im_enemy_1_1, zx::Ctl::im_enemy_1_2, zx::Ctl::im_enemy_helper_2,
+                      zx::Ctl::im_panel_game_a})
+        face.setVisible(c, true);
+    face.setUnlitOpacity(int(state.range(1)));
+    const zx::Rect& r = face[zx::Ctl::im_hero_2].rect;
+    const QRect area = where == 0 ? QRect(r.x, r.y, r.w, r.h)
+                                  : QRect(0, 0, face.look().clientWidth, face.look().clientHeight);
+    zx::FacePainter painter;
+    QImage frame(area.right() + 1, area.bottom() + 1, QImage::Format_RGB32);
+    bool on = false;
+    for (auto _ : state) {
+        if (where == 0) vid.Vid_Show_Hero(2, on = !on);
+        QPainter p(&frame);
+        painter.paint(p, face, area);
+    }
+}
+BENCHMARK(BM_Unlit)->ArgsProduct({{0, 1, 2, 3}, {0, 8}})->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 // Prints as usual and keeps each benchmark's best CPU time over its
@@ -228,6 +263,10 @@ int main(int argc, char** argv) {
         {"BM_PaintFullScreenFrame/3840/2160", "BM_BareFullScreenFrame/3840/2160"},
         {"BM_SeeThroughWindowed/0", "BM_OpaqueWindowed/0"},
         {"BM_SeeThroughWindowed/1", "BM_OpaqueWindowed/1"},
+        {"BM_Unlit/0/8", "BM_Unlit/0/0"},
+        {"BM_Unlit/1/8", "BM_Unlit/1/0"},
+        {"BM_Unlit/2/8", "BM_Unlit/2/0"},
+        {"BM_Unlit/3/8", "BM_Unlit/3/0"},
     };
     for (const auto& [program, bare] : ratios) {
         const auto a = reporter.times.find(program), b = reporter.times.find(bare);

@@ -12,6 +12,7 @@
 #include "config/player_file.h"
 #include "config/scale_setting.h"
 #include "config/twin_picture.h"
+#include "config/unlit_setting.h"
 
 namespace zx {
 
@@ -196,6 +197,7 @@ SkinResult applySkin(Face& face, const IniFile& ini, const SkinContext& ctx) {
     int height = ini.readInteger("Common", "GameHeight", kDefaultGameHeight);
     fitWindowSize(width, height);
     face.setClientSize(width, height);
+    face.setUnlitOpacity(parseUnlitOpacity(ini.value("Common", "UnlitOpacity")));
 
     int offX = 0, offY = 0;
     if (!ctx.fullscreen) {

@@ -44,7 +44,7 @@ struct SkinResult {
 // Config.ini in the folder of the given executable.
 std::string configPathBeside(const std::string& executablePath);
 
-// Sets the client size, background, colour key, backdrop and logo and the
+// Sets the client size, unlit opacity, background, colour key, backdrop and logo and the
 // picture and rectangle of every skin image from the file. Works on a face
 // that is already loaded: controls whose Filename names no picture keep the
 // one they have. A load error stops at that point and leaves what was set so

@@ -94,6 +94,13 @@ void Face::setColourKey(bool on, std::uint32_t argb) {
     lookChanged();
 }
 
+void Face::setUnlitOpacity(int percent) {
+    percent = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+    if (look_.unlitOpacity == percent) return;
+    look_.unlitOpacity = percent;
+    lookChanged();
+}
+
 void Face::setDeviceView(const DeviceView& view) {
     if (look_.device == view) return;
     look_.device = view;

@@ -39,6 +39,9 @@ struct WindowLook {
     bool colourKeyOn = true;
     // How the skin images are laid on the window (scaled in full screen).
     DeviceView device;
+    // Unlit LCD segments are drawn at this opacity in percent beneath the lit
+    // ones (display/unlit_segments.h); 0: not at all.
+    int unlitOpacity = 0;
     bool operator==(const WindowLook&) const = default;
 };
 
@@ -48,7 +51,7 @@ class FaceObserver {
     // A region of the client area must be painted again (window coordinates:
     // a scaled device's rectangles are reported where they are drawn).
     virtual void areaChanged(const Rect& r) = 0;
-    // Client size, background or colour key changed.
+    // Client size, background, colour key, device view or unlit opacity changed.
     virtual void lookChanged() = 0;
 };
 
@@ -72,6 +75,8 @@ class Face {
     void setBackground(std::uint32_t argb);
     void setColourKey(bool on, std::uint32_t argb);
     void setDeviceView(const DeviceView& view);
+    // A percentage, taken as the nearest of 0 and 100 when outside them.
+    void setUnlitOpacity(int percent);
 
   private:
     Control& at(Ctl c) { return controls_[std::size_t(c)]; }

@@ -29,12 +29,13 @@ export DISPLAY=":$(cat "$work/display")"
 export XDG_CONFIG_HOME="$work/config"
 export SDL_AUDIODRIVER=dummy
 
-# Starts the program in its folder with the given settings; no splash, no sound.
+# Starts the program in its folder (or the one given second) with the given
+# settings; no splash, no sound.
 start() {
   mkdir -p "$XDG_CONFIG_HOME/Orvalle"
   printf '[General]\nSoundMode=2\nSplashScreen=0\nHiScore1=1250\nHiScore2=380\nFullscreenMode=%s\n' "$1" \
     >"$XDG_CONFIG_HOME/Orvalle/Zorbax50.conf"
-  (cd "$bin" && exec ./zorbanix) &
+  (cd "${2:-$bin}" && exec ./zorbanix) &
   app_pid=$!
   win=""
   for _ in $(seq 100); do
@@ -131,4 +132,18 @@ xdotool mousemove 60 240
 sleep 0.3
 import -window root -crop 640x480+0+0 +repage "$out/game_menu.png"
 echo "wrote docs/game_menu.png"
+stop
+
+# The time face with the unlit segments at 8 %, from a copy of the program
+# folder whose Config.ini asks for them (the program runs from the folder its
+# executable lies in, so the executable is copied, not linked).
+unlit="$work/unlit"
+mkdir -p "$unlit"
+cp "$bin/zorbanix" "$unlit/"
+sed 's/^\[Common\]\r$/[Common]\r\nUnlitOpacity=8\r/' "$bin/Config.ini" >"$unlit/Config.ini"
+for f in "$bin"/*; do [ -e "$unlit/$(basename "$f")" ] || ln -s "$f" "$unlit/"; done
+start 0 "$unlit"
+click 166 295                      # TIME: the time face
+sleep 0.5
+shoot_window unlit_8.png
 stop

@@ -98,7 +98,10 @@ QImage composeFace(const std::set<Ctl>& shown, const Digits& digits) {
 QString configIni() {
     QString s;
     s += "; Face of the Zorbanix handheld: pictures and their places on the 542 x 359 face\r\n";
-    s += "[Common]\r\nSkinDir=Graphics\\Skin\\\r\nGameWidth=542\r\nGameHeight=359\r\n\r\n";
+    s += "[Common]\r\n"
+         "; UnlitOpacity=8 shows the unlit LCD segments faintly, as on a real panel, at 8 %\r\n"
+         "; opacity (a whole number from 1 to 100). Without it they are invisible.\r\n"
+         "SkinDir=Graphics\\Skin\\\r\nGameWidth=542\r\nGameHeight=359\r\n\r\n";
     s += "[Fullscreen]\r\n"
          "; Scale=2.5 draws the device 2.5 times its size here (1 to 8); Scale=fit as large\r\n"
          "; as fits in 90 % of the screen. Without it the device keeps its designed size.\r\n"

@@ -204,3 +204,22 @@ TEST(BundledConfig, ScaleIsDocumentedButAbsent) {
 
 }  // namespace
 }  // namespace zx
+
+namespace zx {
+namespace {
+
+// Unlit segments stay invisible in the bundled look; a comment in [Common]
+// tells the player how to show them.
+TEST(BundledConfig, UnlitOpacityIsDocumentedButAbsent) {
+    const auto ini = IniFile::load(kDir + "/Config.ini");
+    ASSERT_TRUE(ini);
+    EXPECT_FALSE(ini->value("Common", "UnlitOpacity"));
+    std::ifstream in(kDir + "/Config.ini");
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::size_t comment = text.find("; UnlitOpacity=8 ");
+    EXPECT_GT(comment, text.find("[Common]"));
+    EXPECT_LT(comment, text.find("[Fullscreen]"));
+}
+
+}  // namespace
+}  // namespace zx

@@ -372,3 +372,49 @@ TEST_F(SkinTest, PicturesKnowTheirTwinsFile) {
 
 }  // namespace
 }  // namespace zx
+
+namespace zx {
+namespace {
+
+// UnlitOpacity, as a player may write it: only a whole number from 0 to 100
+// shows unlit segments; anything else keeps them invisible.
+TEST_F(SkinTest, UnlitOpacityIsAWholePercentageOrNothing) {
+    const struct {
+        const char* line;
+        int expected;
+    } cases[] = {
+        {"", 0},  // absent
+        {"UnlitOpacity=0\n", 0},
+        {"UnlitOpacity=8\n", 8},
+        {"UnlitOpacity=100\n", 100},
+        {"UnlitOpacity=-1\n", 0},
+        {"UnlitOpacity=101\n", 0},
+        {"UnlitOpacity=abc\n", 0},
+        {"UnlitOpacity=8%\n", 0},
+        {"UnlitOpacity=\n", 0},
+        {"UnlitOpacity= 8 \n", 8},
+        {"unlitopacity=8\n", 8},
+        {"UnlitOpacity=8.5\n", 0},
+        {"UnlitOpacity=\"8\"\n", 8},
+        {"UnlitOpacity=$08\n", 8},
+        {"UnlitOpacity=0x64\n", 100},
+        {"UnlitOpacity=$65\n", 0},
+        {"UnlitOpacity=$FFFFFFFF\n", 0},
+        {"UnlitOpacity=99999999999\n", 0},
+    };
+    for (bool fullscreen : {false, true})
+        for (const auto& c : cases) {
+            // Each load starts from a face that shows unlit segments: a value
+            // that gives 0 must switch them off again.
+            face.setUnlitOpacity(50);
+            loadRaw(std::string("[Common]\n") + c.line, fullscreen);
+            EXPECT_EQ(face.look().unlitOpacity, c.expected)
+                << c.line << " full screen " << fullscreen;
+        }
+    // Only [Common] counts.
+    loadRaw("[Fullscreen]\nUnlitOpacity=8\n[VideoMode]\nUnlitOpacity=8\n", true);
+    EXPECT_EQ(face.look().unlitOpacity, 0);
+}
+
+}  // namespace
+}  // namespace zx
