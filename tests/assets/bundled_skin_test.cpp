@@ -187,38 +187,31 @@ TEST_F(BundledSkin, ManualHasTwelveReadablePages) {
 namespace zx {
 namespace {
 
-// The bundled file leaves the device at its designed size in full screen
-// and tells the player, in a comment, how to enlarge it.
-TEST(BundledConfig, ScaleIsDocumentedButAbsent) {
+// The bundled file keeps the designed look (the device at its size in full
+// screen, unlit segments invisible) and tells the player, in a comment in
+// the key's own section, how to change it.
+TEST(BundledConfig, OptionalKeysAreDocumentedButAbsent) {
     const auto ini = IniFile::load(kDir + "/Config.ini");
     ASSERT_TRUE(ini);
-    EXPECT_FALSE(ini->value("Fullscreen", "Scale"));
     std::ifstream in(kDir + "/Config.ini");
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::size_t section = text.find("[Fullscreen]");
-    ASSERT_NE(section, std::string::npos);
-    const std::size_t comment = text.find("; Scale=2.5", section);
-    EXPECT_LT(comment, text.find("[VideoMode]"));
-    EXPECT_NE(text.find("Scale=fit", section), std::string::npos);
-}
-
-}  // namespace
-}  // namespace zx
-
-namespace zx {
-namespace {
-
-// Unlit segments stay invisible in the bundled look; a comment in [Common]
-// tells the player how to show them.
-TEST(BundledConfig, UnlitOpacityIsDocumentedButAbsent) {
-    const auto ini = IniFile::load(kDir + "/Config.ini");
-    ASSERT_TRUE(ini);
-    EXPECT_FALSE(ini->value("Common", "UnlitOpacity"));
-    std::ifstream in(kDir + "/Config.ini");
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::size_t comment = text.find("; UnlitOpacity=8 ");
-    EXPECT_GT(comment, text.find("[Common]"));
-    EXPECT_LT(comment, text.find("[Fullscreen]"));
+    const struct {
+        const char* section;
+        const char* key;
+        const char* comment;
+        const char* nextSection;
+    } keys[] = {{"Fullscreen", "Scale", "; Scale=2.5", "[VideoMode]"},
+                {"Fullscreen", "Scale", "Scale=fit", "[VideoMode]"},
+                {"Common", "UnlitOpacity", "; UnlitOpacity=8 ", "[Fullscreen]"}};
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.comment);
+        EXPECT_FALSE(ini->value(k.section, k.key));
+        const std::size_t section = text.find("[" + std::string(k.section) + "]");
+        ASSERT_NE(section, std::string::npos);
+        const std::size_t comment = text.find(k.comment, section);
+        ASSERT_NE(comment, std::string::npos);
+        EXPECT_LT(comment, text.find(k.nextSection));
+    }
 }
 
 }  // namespace
