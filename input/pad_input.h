@@ -33,9 +33,6 @@ class PadInput {
     // Off: everything held is released and presses are ignored until on
     // again (the device window is not the one the player uses).
     void setEnabled(bool on);
-    bool enabled() const { return enabled_; }
-    // Whether any source holds a device button.
-    bool holding() const { return !held_.empty(); }
 
   private:
     static constexpr int kStickLeft = -1, kStickRight = -2;  // sources beside the buttons

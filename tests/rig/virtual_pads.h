@@ -28,7 +28,6 @@ class VirtualPads {
     // Controller n (any number the test likes) connected and gone.
     bool plug(int n);
     void unplug(int n);
-    bool plugged(int n) const { return pads_.contains(n); }
     void button(int n, int padButton, bool down);
     void stick(int n, int position);
     SdlGamepads& gamepads() { return *gamepads_; }
